@@ -1,0 +1,50 @@
+// The errors a worksheet computation can raise. Each carries the text the user
+// is shown; the window layer catches them in one place and shows that text.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace zas {
+
+// Base of every error this program raises itself.
+class WorksheetError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A field text that is not a number in the user's format.
+class ConversionError : public WorksheetError {
+public:
+    explicit ConversionError(const std::string& fieldText);
+    // The field text exactly as it was typed.
+    const std::string& fieldText() const { return fieldText_; }
+
+private:
+    std::string fieldText_;
+};
+
+// Division by zero, invalid operation and overflow: the three floating-point
+// faults that end a computation. Underflow, denormals and inexact results are
+// not faults.
+class FloatingPointError : public WorksheetError {
+public:
+    using WorksheetError::WorksheetError;
+};
+
+class DivisionByZeroError : public FloatingPointError {
+public:
+    DivisionByZeroError();
+};
+
+class InvalidOperationError : public FloatingPointError {
+public:
+    InvalidOperationError();
+};
+
+class OverflowError : public FloatingPointError {
+public:
+    OverflowError();
+};
+
+}  // namespace zas

@@ -1,0 +1,376 @@
+#include "arith/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <system_error>
+
+#include "arith/errors.h"
+
+namespace zas {
+
+namespace {
+
+std::string& SeparatorStore() {
+    static std::string separator = ",";
+    return separator;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// ---------------------------------------------------------------- StrToFloat
+
+// What the scan of a field text found: the number rewritten for from_chars
+// (separator as '.', no '+'), and where its first significant digit stands,
+// so that a value out of range can be told as too large or too small.
+struct ScannedNumber {
+    std::string plain;
+    bool negative = false;
+    long long leadingDigitPower = 0;  // decimal power of the first nonzero digit
+    bool hasNonzeroDigit = false;
+};
+
+// Scans text against the grammar; false when it is not a number.
+bool Scan(std::string_view text, const std::string& separator, ScannedNumber& out) {
+    std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos) {
+        return false;
+    }
+    const std::size_t end = text.find_last_not_of(' ') + 1;
+    const std::string_view s = text.substr(begin, end - begin);
+
+    std::size_t i = 0;
+    out.plain.clear();
+    out.plain.reserve(s.size());
+    if (s[i] == '+' || s[i] == '-') {
+        out.negative = s[i] == '-';
+        if (out.negative) {
+            out.plain += '-';
+        }
+        ++i;
+    }
+    long long intDigits = 0;  // digits before the separator, from the first nonzero one
+    long long fracZeros = 0;  // zeros after the separator before the first nonzero digit
+    bool any = false;
+    for (; i < s.size() && IsDigit(s[i]); ++i) {
+        out.plain += s[i];
+        any = true;
+        if (s[i] != '0' || out.hasNonzeroDigit) {
+            out.hasNonzeroDigit = true;
+            ++intDigits;
+        }
+    }
+    if (s.substr(i).starts_with(separator)) {
+        i += separator.size();
+        out.plain += '.';
+        for (; i < s.size() && IsDigit(s[i]); ++i) {
+            out.plain += s[i];
+            any = true;
+            if (s[i] != '0') {
+                out.hasNonzeroDigit = true;
+            } else if (!out.hasNonzeroDigit) {
+                ++fracZeros;
+            }
+        }
+    }
+    if (!any) {
+        return false;
+    }
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        out.plain += 'e';
+        ++i;
+        bool negativeExponent = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            negativeExponent = s[i] == '-';
+            out.plain += s[i];
+            ++i;
+        }
+        const std::size_t digitsFrom = i;
+        for (; i < s.size() && IsDigit(s[i]); ++i) {
+            out.plain += s[i];
+            // Saturates: far beyond any double, which is all that matters here.
+            exponent = std::min(exponent * 10 + (s[i] - '0'), 1'000'000'000'000LL);
+        }
+        if (i == digitsFrom) {
+            return false;
+        }
+        if (negativeExponent) {
+            exponent = -exponent;
+        }
+    }
+    if (i != s.size()) {
+        return false;
+    }
+    out.leadingDigitPower = (intDigits > 0 ? intDigits - 1 : -fracZeros - 1) + exponent;
+    return true;
+}
+
+// ---------------------------------------------------------------- FloatToStr
+
+// A decimal approximation of a nonzero value: digits without a point and the
+// decimal power of the first digit (value = 0.d1d2... * 10^(power + 1)).
+struct Decimal {
+    char digits[17];
+    int count;
+    int power;
+};
+
+// Splits the C library's "%.*Le" text ("-d.ddde+XX") into digits and power.
+Decimal ParseScientific(const char* text) {
+    Decimal d{};
+    const char* p = text;
+    if (*p == '-') {
+        ++p;
+    }
+    d.count = 0;
+    for (; *p != 'e'; ++p) {
+        if (IsDigit(*p)) {
+            d.digits[d.count++] = *p;
+        }
+    }
+    d.power = std::atoi(p + 1);
+    return d;
+}
+
+// True when |value| lies exactly halfway between two neighbours with 15
+// significant digits, i.e. 2 * |value| * 10^(14 - power) is an odd integer.
+// With |value| = m * 2^k, m odd, that is decided on m and k alone.
+bool IsHalfwayAt15Digits(Extended value, int power) {
+    int binaryExponent = 0;
+    const Extended fraction = std::frexp(std::fabs(value), &binaryExponent);
+    std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+    int k = binaryExponent - 64;
+    while ((m & 1) == 0) {
+        m >>= 1;
+        ++k;
+    }
+    const int s = 14 - power;
+    if (s >= 0) {
+        // m * 5^s * 2^(k + s + 1) is an odd integer only when k + s + 1 = 0.
+        return k + s + 1 == 0;
+    }
+    // m * 2^(k + 1 - t) / 5^t with t = -s: odd integer when 5^t divides m and
+    // k + 1 = t. 5^28 exceeds any 64-bit m.
+    const int t = -s;
+    if (t > 27 || k + 1 != t) {
+        return false;
+    }
+    std::uint64_t fivePower = 1;
+    for (int i = 0; i < t; ++i) {
+        fivePower *= 5;
+    }
+    return m % fivePower == 0;
+}
+
+// 15 significant digits of a nonzero finite value, halves away from zero, by
+// way of the C library. Used for the exponent form, outside the range that
+// Round15Exact covers.
+Decimal RoundTo15DigitsByLibrary(Extended value) {
+    char text[48];
+    // The C library rounds the exact binary value correctly, but a half to even.
+    std::snprintf(text, sizeof text, "%.14Le", value);
+    Decimal d = ParseScientific(text);
+    // Rounding may have carried into a new leading digit, so the exact power
+    // is this one or the one below.
+    if (!IsHalfwayAt15Digits(value, d.power) && !IsHalfwayAt15Digits(value, d.power - 1)) {
+        return d;
+    }
+    // A halfway value has exactly 16 significant digits, the last a 5, so 16
+    // digits show it exactly; round those up by hand, away from zero.
+    std::snprintf(text, sizeof text, "%.15Le", value);
+    const Decimal sixteen = ParseScientific(text);
+    if (sixteen.digits[15] != '5' || !IsHalfwayAt15Digits(value, sixteen.power)) {
+        return d;
+    }
+    d = sixteen;
+    d.count = 15;
+    int i = 14;
+    while (i >= 0 && d.digits[i] == '9') {
+        d.digits[i--] = '0';
+    }
+    if (i >= 0) {
+        ++d.digits[i];
+    } else {
+        d.digits[0] = '1';
+        ++d.power;
+    }
+    return d;
+}
+
+// 128-bit integers, an extension of GCC and Clang on x86-64.
+__extension__ using Uint128 = unsigned __int128;
+
+constexpr std::uint64_t kPowersOf10[20] = {
+    1ULL,
+    10ULL,
+    100ULL,
+    1000ULL,
+    10000ULL,
+    100000ULL,
+    1000000ULL,
+    10000000ULL,
+    100000000ULL,
+    1000000000ULL,
+    10000000000ULL,
+    100000000000ULL,
+    1000000000000ULL,
+    10000000000000ULL,
+    100000000000000ULL,
+    1000000000000000ULL,
+    10000000000000000ULL,
+    100000000000000000ULL,
+    1000000000000000000ULL,
+    10000000000000000000ULL,
+};
+
+// 15 significant digits of |value| for 1E-5 <= |value| < 1E15 (every value
+// a worksheet shows in plain decimals), exactly, in integers: with
+// |value| = m * 2^k, the digits are m * 10^s * 2^k rounded, s = 14 - power,
+// and m * 10^s fits 128 bits for s <= 19. False outside that range.
+bool Round15Exact(Extended value, Decimal& d) {
+    // The extended type's own layout: a 64-bit significand with its integer
+    // bit, then the sign and a 15-bit exponent biased by 16383.
+    unsigned char bytes[sizeof(Extended)];
+    std::memcpy(bytes, &value, sizeof bytes);
+    std::uint64_t m = 0;
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&m, bytes, 8);
+    std::memcpy(&signAndExponent, bytes + 8, 2);
+    const int k = (signAndExponent & 0x7FFF) - 16383 - 63;
+    if ((m >> 63) == 0 || k >= 0) {
+        return false;  // denormal, or far above 1E15
+    }
+    // |value| >= 2^(k + 63): a power of ten no greater than that, by
+    // floor((k + 63) * log10(2)); the true power is this one or the next.
+    int power = ((k + 63) * 78913) >> 18;
+    for (int attempt = 0; attempt < 2; ++attempt, ++power) {
+        const int s = 14 - power;
+        if (s < 0 || s > 19 || -k >= 128) {
+            return false;
+        }
+        const Uint128 scaled = static_cast<Uint128>(m) * kPowersOf10[s];
+        const int shift = -k;
+        std::uint64_t digits = static_cast<std::uint64_t>(scaled >> shift);
+        if (digits >= kPowersOf10[15]) {
+            continue;  // the power is one higher
+        }
+        if (digits < kPowersOf10[14]) {
+            return false;
+        }
+        const Uint128 rest = scaled & ((static_cast<Uint128>(1) << shift) - 1);
+        const Uint128 half = static_cast<Uint128>(1) << (shift - 1);
+        if (rest >= half) {
+            ++digits;  // a half goes up: away from zero
+        }
+        if (digits == kPowersOf10[15]) {
+            digits = kPowersOf10[14];
+            ++power;
+        }
+        for (int i = 14; i >= 0; --i) {
+            d.digits[i] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        d.count = 15;
+        d.power = power;
+        return true;
+    }
+    return false;
+}
+
+Decimal RoundTo15Digits(Extended value) {
+    Decimal d{};
+    if (Round15Exact(value, d)) {
+        return d;
+    }
+    return RoundTo15DigitsByLibrary(value);
+}
+
+}  // namespace
+
+bool SetDecimalSeparator(std::string_view separator) {
+    if (separator.empty() ||
+        separator.find_first_of("0123456789+-eE ") != std::string_view::npos) {
+        return false;
+    }
+    SeparatorStore() = std::string(separator);
+    return true;
+}
+
+const std::string& DecimalSeparator() { return SeparatorStore(); }
+
+double StrToFloat(const std::string& text) {
+    ScannedNumber scanned;
+    if (!Scan(text, DecimalSeparator(), scanned)) {
+        throw ConversionError(text);
+    }
+    double value = 0;
+    const char* first = scanned.plain.data();
+    const char* last = first + scanned.plain.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (end != last) {
+        throw ConversionError(text);
+    }
+    if (error == std::errc::result_out_of_range) {
+        // Below the smallest double the value is zero; above the largest it is
+        // no number this program can hold.
+        if (scanned.hasNonzeroDigit && scanned.leadingDigitPower < 0) {
+            return scanned.negative ? -0.0 : 0.0;
+        }
+        throw ConversionError(text);
+    }
+    if (error != std::errc{}) {
+        throw ConversionError(text);
+    }
+    return value;
+}
+
+std::string FloatToStr(Extended value) {
+    if (std::isnan(value)) {
+        throw InvalidOperationError();
+    }
+    if (std::isinf(value)) {
+        throw OverflowError();
+    }
+    if (value == 0) {
+        return "0";  // never "-0"
+    }
+    Decimal d = RoundTo15Digits(value);
+    while (d.count > 1 && d.digits[d.count - 1] == '0') {
+        --d.count;
+    }
+    const std::string& separator = DecimalSeparator();
+    std::string out;
+    if (value < 0) {
+        out += '-';
+    }
+    if (d.power >= 15 || d.power < -4) {
+        out += d.digits[0];
+        if (d.count > 1) {
+            out += separator;
+            out.append(d.digits + 1, d.count - 1);
+        }
+        out += 'E';
+        out += std::to_string(d.power);
+    } else if (d.power >= 0) {
+        const int whole = d.power + 1;
+        for (int i = 0; i < whole; ++i) {
+            out += i < d.count ? d.digits[i] : '0';
+        }
+        if (d.count > whole) {
+            out += separator;
+            out.append(d.digits + whole, d.count - whole);
+        }
+    } else {
+        out += '0';
+        out += separator;
+        out.append(-d.power - 1, '0');
+        out.append(d.digits, d.count);
+    }
+    return out;
+}
+
+}  // namespace zas

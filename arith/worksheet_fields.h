@@ -1,0 +1,49 @@
+// What a worksheet window offers its computation: the texts of its edit
+// fields, read and written by the fields' component names (case-sensitive).
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "arith/extended.h"
+
+namespace zas {
+
+class WorksheetFields {
+public:
+    virtual ~WorksheetFields() = default;
+    // The field's current text, unchanged (blanks included); UTF-8.
+    virtual std::string GetText(std::string_view name) const = 0;
+    // Replaces the field's text; the window shows it at once.
+    virtual void SetText(std::string_view name, const std::string& text) = 0;
+};
+
+// How the arithmetic tells the user something: a message box with one OK
+// button, which the window layer provides. Tests put a recorder in its place.
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual void ShowMessage(const std::string& text) = 0;
+};
+
+// Installs the service used by ShowMessage (nullptr: none). Without one, the
+// message goes to the standard error stream so that it is never lost.
+void SetMessageService(MessageService* service);
+void ShowMessage(const std::string& text);
+
+inline constexpr char kMissingInputMessage[] =
+    "Введите исходные данные(они обозначены красным цветом)";
+
+// The required-fields check: reads the fields in the given order and, at the
+// first empty one, shows kMissingInputMessage and returns false. Blanks count
+// as text.
+bool RequiredFieldsFilled(const WorksheetFields& fields, std::span<const std::string_view> names);
+
+// A field's text converted by StrToFloat.
+double ReadNumber(const WorksheetFields& fields, std::string_view name);
+
+// Writes FloatToStr of the value (a stored double or an extended result).
+void WriteNumber(WorksheetFields& fields, std::string_view name, Extended value);
+
+}  // namespace zas

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Zasechka needs to build, test and run, only
+# those that are missing. Works as root with no terminal (CI); elsewhere it
+# asks sudo.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config        # the compiler and the build
+  qt6-base-dev                     # Qt 6 Widgets
+  libgl-dev                        # OpenGL headers that Qt's CMake files ask for
+  libgtest-dev                     # unit tests
+  libbenchmark-dev                 # benchmarks
+  fonts-liberation                 # the sans serif the windows are drawn in
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  [[ "$p" == \#* ]] && continue
+  if ! dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null | grep -q '^ii'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq "${missing[@]}"

@@ -1,0 +1,60 @@
+// A worksheet made of a map from field names to texts: what the tests and the
+// benchmark hand to the computations in place of a window. It knows only the
+// names it was given, and it records every read and write in order.
+#pragma once
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "arith/worksheet_fields.h"
+
+namespace zas::testing {
+
+class MapFields : public WorksheetFields {
+public:
+    MapFields() = default;
+    explicit MapFields(std::map<std::string, std::string, std::less<>> texts)
+        : texts_(std::move(texts)) {}
+
+    std::string GetText(std::string_view name) const override {
+        reads.emplace_back(name);
+        return Find(name);
+    }
+
+    void SetText(std::string_view name, const std::string& text) override {
+        writes.emplace_back(name);
+        Find(name) = text;
+    }
+
+    // Direct access for the test itself: not recorded.
+    std::string& operator[](std::string_view name) { return Find(name); }
+    const std::map<std::string, std::string, std::less<>>& texts() const { return texts_; }
+
+    mutable std::vector<std::string> reads;
+    std::vector<std::string> writes;
+
+private:
+    std::string& Find(std::string_view name) const {
+        auto it = texts_.find(name);
+        if (it == texts_.end()) {
+            throw std::out_of_range("no field named " + std::string(name));
+        }
+        return const_cast<std::string&>(it->second);
+    }
+
+    std::map<std::string, std::string, std::less<>> texts_;
+};
+
+// Keeps every message the arithmetic shows, in place of the message box.
+class RecordedMessages : public MessageService {
+public:
+    RecordedMessages() { SetMessageService(this); }
+    ~RecordedMessages() override { SetMessageService(nullptr); }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
+}  // namespace zas::testing

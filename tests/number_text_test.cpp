@@ -1,0 +1,259 @@
+// Field texts to numbers and back: the user's separator, the grammar of a
+// number, the 15-digit text with its halves away from zero.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <utility>
+#include <limits>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "arith/errors.h"
+#include "arith/number_text.h"
+
+namespace zas {
+namespace {
+
+class NumberText : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(SetDecimalSeparator(",")); }
+    void TearDown() override { SetDecimalSeparator(","); }
+};
+
+// The message of the conversion error for a text, or "" when it converts.
+std::string ConversionMessage(const std::string& text) {
+    try {
+        StrToFloat(text);
+    } catch (const ConversionError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST_F(NumberText, FloatToStrGeneralFormat) {
+    EXPECT_EQ(FloatToStr(1822.81), "1822,81");
+    EXPECT_EQ(FloatToStr(1250), "1250");
+    EXPECT_EQ(FloatToStr(-0.5), "-0,5");
+    EXPECT_EQ(FloatToStr(2924.515L), "2924,515");
+    EXPECT_EQ(FloatToStr(1.0 / 3), "0,333333333333333");
+    EXPECT_EQ(FloatToStr(2.0 / 3), "0,666666666666667");
+    EXPECT_EQ(FloatToStr(0), "0");
+    EXPECT_EQ(FloatToStr(-0.0), "0");
+    EXPECT_EQ(FloatToStr(-0.0L), "0");
+}
+
+TEST_F(NumberText, FloatToStrExponentBelow1EMinus4AndFrom1E15) {
+    EXPECT_EQ(FloatToStr(0.0001), "0,0001");
+    EXPECT_EQ(FloatToStr(0.00004), "4E-5");
+    EXPECT_EQ(FloatToStr(-0.00001), "-1E-5");
+    EXPECT_EQ(FloatToStr(0.17633 + -0.17632), "9,99999999998225E-6");
+    EXPECT_EQ(FloatToStr(999999999999999.0), "999999999999999");
+    EXPECT_EQ(FloatToStr(1e15), "1E15");
+    EXPECT_EQ(FloatToStr(-123456789012345678.0), "-1,23456789012346E17");
+    EXPECT_EQ(FloatToStr(1e-300), "1E-300");
+    EXPECT_EQ(FloatToStr(5e-324), "4,94065645841247E-324");
+    EXPECT_EQ(FloatToStr(1e4000L), "1E4000");
+    // 0.000099999999999999995 rounds up to 1E-4 at 15 digits: the form
+    // follows the rounded value.
+    EXPECT_EQ(FloatToStr(0.000099999999999999995L), "0,0001");
+}
+
+TEST_F(NumberText, FloatToStrRoundsExactHalvesAwayFromZero) {
+    // Exactly halfway at the 16th digit, with an even 15th digit: a half-even
+    // rounding would keep the 4 or the 2.
+    EXPECT_EQ(FloatToStr(123456789012344.5), "123456789012345");
+    EXPECT_EQ(FloatToStr(-123456789012344.5), "-123456789012345");
+    EXPECT_EQ(FloatToStr(32769.0 / 32768), "1,00003051757813");  // 1.000030517578125
+    EXPECT_EQ(FloatToStr(-32769.0 / 32768), "-1,00003051757813");
+    // An extended value past double precision, exactly halfway.
+    EXPECT_EQ(FloatToStr(1234567890123445000.0L), "1,23456789012345E18");
+    // The carry reaches a new leading digit.
+    EXPECT_EQ(FloatToStr(999999999999999.5), "1E15");
+    // Just off the half, the nearest neighbour wins either way.
+    EXPECT_EQ(FloatToStr(123456789012344.49), "123456789012344");
+    EXPECT_EQ(FloatToStr(0.1), "0,1");
+}
+
+TEST_F(NumberText, FloatToStrRefusesValuesThatAreNoNumbers) {
+    EXPECT_THROW(FloatToStr(std::numeric_limits<double>::quiet_NaN()), InvalidOperationError);
+    EXPECT_THROW(FloatToStr(std::numeric_limits<double>::infinity()), OverflowError);
+}
+
+TEST_F(NumberText, StrToFloatAcceptsTheGrammar) {
+    EXPECT_EQ(StrToFloat("823,61"), 823.61);
+    EXPECT_EQ(StrToFloat("-192,37"), -192.37);
+    EXPECT_EQ(StrToFloat("  1822,81 "), 1822.81);
+    EXPECT_EQ(StrToFloat("+5"), 5.0);
+    EXPECT_EQ(StrToFloat(",5"), 0.5);
+    EXPECT_EQ(StrToFloat("5,"), 5.0);
+    EXPECT_EQ(StrToFloat("1e3"), 1000.0);
+    EXPECT_EQ(StrToFloat("2,5E-3"), 0.0025);
+    EXPECT_EQ(StrToFloat("1e+2"), 100.0);
+    EXPECT_EQ(StrToFloat("007"), 7.0);
+    EXPECT_EQ(StrToFloat("1,7976931348623157e308"), 1.7976931348623157e308);
+    // Too small for a double: zero, with its sign.
+    EXPECT_EQ(StrToFloat("1e-400"), 0.0);
+    EXPECT_TRUE(std::signbit(StrToFloat("-1e-400")));
+    EXPECT_EQ(StrToFloat("0," + std::string(400, '0') + "1e400"), 0.1);
+}
+
+TEST_F(NumberText, StrToFloatRefusesWhatIsNotANumber) {
+    for (const char* text : {"", " ", "   ", "823.61", "1 000", "1.000,5", "inf", "nan", "-inf",
+                             "0x1A", "1e", "1e+", "e5", ",", "-", "--5", "+-5", "5-", "1,2,3",
+                             "12a", "a12", "1e400", "-1e400", "1,7976931348623159e308", "\t5",
+                             "5\t", "１２", "−5", "1e5,5", "1_000"}) {
+        EXPECT_EQ(ConversionMessage(text),
+                  "'" + std::string(text) + "' не является правильным числом")
+            << "text: [" << text << "]";
+    }
+    const std::string withNul("5\0" "1", 3);
+    EXPECT_THROW(StrToFloat(withNul), ConversionError);
+}
+
+TEST_F(NumberText, ConversionMessageQuotesAtMost40Characters) {
+    EXPECT_EQ(ConversionMessage("823.61"), "'823.61' не является правильным числом");
+    const std::string forty(40, 'x');
+    EXPECT_EQ(ConversionMessage(forty), "'" + forty + "' не является правильным числом");
+    EXPECT_EQ(ConversionMessage(forty + "yz"), "'" + forty + "…' не является правильным числом");
+    // Cyrillic letters take two bytes each and are never cut apart.
+    std::string cyrillic;
+    for (int i = 0; i < 45; ++i) {
+        cyrillic += "ж";
+    }
+    EXPECT_EQ(ConversionMessage(cyrillic),
+              "'" + cyrillic.substr(0, 80) + "…' не является правильным числом");
+}
+
+TEST_F(NumberText, StrToFloatOfAMillionDigits) {
+    EXPECT_THROW(StrToFloat(std::string(1'000'000, '7')), ConversionError);
+    EXPECT_EQ(StrToFloat("0," + std::string(1'000'000, '0') + "1"), 0.0);
+    EXPECT_EQ(StrToFloat("1," + std::string(1'000'000, '0')), 1.0);
+}
+
+TEST_F(NumberText, TheSeparatorFollowsTheLocale) {
+    ASSERT_TRUE(SetDecimalSeparator("."));
+    EXPECT_EQ(StrToFloat("823.61"), 823.61);
+    EXPECT_THROW(StrToFloat("823,61"), ConversionError);
+    EXPECT_EQ(FloatToStr(-0.5), "-0.5");
+    EXPECT_EQ(FloatToStr(0.17633 + -0.17632), "9.99999999998225E-6");
+
+    // A separator of more than one byte (Arabic decimal separator).
+    ASSERT_TRUE(SetDecimalSeparator("٫"));
+    EXPECT_EQ(StrToFloat("823٫61"), 823.61);
+    EXPECT_EQ(FloatToStr(1822.81), "1822٫81");
+    EXPECT_THROW(StrToFloat("823.61"), ConversionError);
+    EXPECT_THROW(StrToFloat("823,61"), ConversionError);
+}
+
+TEST_F(NumberText, SeparatorsThatWouldConfuseANumberAreRefused) {
+    for (const char* bad : {"", "1", "-", "+", "e", "E", " ", ",5"}) {
+        EXPECT_FALSE(SetDecimalSeparator(bad)) << bad;
+        EXPECT_EQ(DecimalSeparator(), ",");
+    }
+}
+
+TEST_F(NumberText, RoundTripOfWrittenTexts) {
+    for (const double v : {2924.515, -173.715, 1.01458, 9.99999999998225e-6, 4e-5, 1e15,
+                           -0.23564, 123456789012345.0}) {
+        EXPECT_EQ(FloatToStr(StrToFloat(FloatToStr(v))), FloatToStr(v));
+    }
+}
+
+}  // namespace
+}  // namespace zas
+
+namespace zas {
+namespace {
+
+// The reference: the C library's exact decimal expansion of the value (120
+// digits are more than any value of this range has), rounded by hand to 15
+// digits, halves away from zero. Returns digits without trailing zeros and
+// the power of ten of the first.
+std::pair<std::string, int> Reference15(long double value) {
+    char text[160];
+    std::snprintf(text, sizeof text, "%.120Le", fabsl(value));
+    std::string digits;
+    const char* p = text;
+    for (; *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            digits += *p;
+        }
+    }
+    int power = std::atoi(p + 1);
+    const bool up = digits[15] >= '5';
+    digits.resize(15);
+    if (up) {
+        int i = 14;
+        while (i >= 0 && digits[i] == '9') {
+            digits[i--] = '0';
+        }
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits.insert(digits.begin(), '1');
+            digits.resize(15);
+            ++power;
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    return {digits, power};
+}
+
+// Reads a FloatToStr text (separator ",") back into digits and power.
+std::pair<std::string, int> DigitsOf(std::string text) {
+    if (text[0] == '-') {
+        text.erase(0, 1);
+    }
+    const auto e = text.find('E');
+    if (e != std::string::npos) {
+        std::string digits = text.substr(0, e);
+        if (digits.size() > 1) {
+            digits.erase(1, 1);  // the separator
+        }
+        return {digits, std::stoi(text.substr(e + 1))};
+    }
+    const auto comma = text.find(',');
+    const int wholeDigits = static_cast<int>(comma == std::string::npos ? text.size() : comma);
+    std::string digits;
+    for (char c : text) {
+        if (c != ',') {
+            digits += c;
+        }
+    }
+    const auto first = digits.find_first_not_of('0');
+    const int power = wholeDigits - 1 - static_cast<int>(first);
+    digits.erase(0, first);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    return {digits, power};
+}
+
+TEST(FloatToStrExactness, AgreesWithTheExactExpansionOverTheWholePlainRange) {
+    SetDecimalSeparator(",");
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 200000; ++i) {
+        // A random 64-bit significand at a random binary exponent from 2^-20
+        // to 2^52: beyond 1E-5 and 1E15 on both sides.
+        const std::uint64_t m = random() | (1ULL << 63);
+        const int exponent = static_cast<int>(random() % 73) - 20 - 64;
+        long double value = ldexpl(static_cast<long double>(m), exponent);
+        if (i % 3 == 1) {
+            value = static_cast<double>(value);  // a stored double
+        } else if (i % 3 == 2) {
+            // Cut to few bits, so that exact halves come up often.
+            value = ldexpl(static_cast<long double>(m >> 40), exponent + 40);
+        }
+        if (i % 2 == 1) {
+            value = -value;
+        }
+        ASSERT_EQ(DigitsOf(FloatToStr(value)), Reference15(value)) << static_cast<double>(value);
+    }
+}
+
+}  // namespace
+}  // namespace zas
