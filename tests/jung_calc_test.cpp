@@ -170,6 +170,19 @@ TEST_F(Jung, ADeterminationBeyond64BitsIsAnInvalidOperation) {
                                                   kOutputsInWriteOrder.begin() + 6)));
 }
 
+TEST_F(Jung, XIsWrittenBeforeYIsComputed) {
+    // With beta1 = 90° the cotangent is 0, so XB enters Y'P alone: a huge XB
+    // spoils Y'P but not X'P, which must already stand on the sheet.
+    MapFields f = JungSample();
+    MarkOutputs(f);
+    f["EAg"] = "90";
+    f["EAm"] = f["EAs"] = "0";
+    f["EXb"] = "1e300";
+    EXPECT_THROW(ComputeJung(f), InvalidOperationError);
+    EXPECT_EQ(f["EXp1"], "2435,47");
+    EXPECT_EQ(f["EYp1"], "old");
+}
+
 TEST_F(Jung, AnAngleBeyondTheDoubleRangeOverflowsBeforeAnyWrite) {
     MapFields f = JungSample();
     f["EBg"] = "1,7976e308";
