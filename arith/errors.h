@@ -9,18 +9,18 @@ namespace zas {
 
 // Base of every error this program raises itself.
 class WorksheetError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A field text that is not a number in the user's format.
 class ConversionError : public WorksheetError {
-public:
+  public:
     explicit ConversionError(const std::string& fieldText);
     // The field text exactly as it was typed.
     const std::string& fieldText() const { return fieldText_; }
 
-private:
+  private:
     std::string fieldText_;
 };
 
@@ -28,22 +28,22 @@ private:
 // faults that end a computation. Underflow, denormals and inexact results are
 // not faults.
 class FloatingPointError : public WorksheetError {
-public:
+  public:
     using WorksheetError::WorksheetError;
 };
 
 class DivisionByZeroError : public FloatingPointError {
-public:
+  public:
     DivisionByZeroError();
 };
 
 class InvalidOperationError : public FloatingPointError {
-public:
+  public:
     InvalidOperationError();
 };
 
 class OverflowError : public FloatingPointError {
-public:
+  public:
     OverflowError();
 };
 

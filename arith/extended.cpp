@@ -63,13 +63,19 @@ double DmsToDegrees(double degrees, double minutes, double seconds) {
     return Store(Extended{seconds} / 3600 + Extended{minutes} / 60 + degrees);
 }
 
-Extended DegToRad(double degrees) { return kPi * degrees / 180; }
+Extended DegToRad(double degrees) {
+    return kPi * degrees / 180;
+}
 
 // Products and sums of finite doubles cannot leave the extended range, and the
 // sine and cosine of a finite argument are finite: only division and storing
 // need checks.
-Extended Sin(Extended radians) { return sinl(radians); }
-Extended Cos(Extended radians) { return cosl(radians); }
+Extended Sin(Extended radians) {
+    return sinl(radians);
+}
+Extended Cos(Extended radians) {
+    return cosl(radians);
+}
 
 Extended Cotangent(double degrees) {
     const Extended cosine = Cos(DegToRad(degrees));
@@ -83,6 +89,8 @@ Extended Tangent(double degrees) {
     return Div(sine, cosine);
 }
 
-Extended Mean(double a, double b) { return (Extended{a} + b) / 2; }
+Extended Mean(double a, double b) {
+    return (Extended{a} + b) / 2;
+}
 
 }  // namespace zas

@@ -19,7 +19,9 @@ std::string& SeparatorStore() {
     return separator;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // ---------------------------------------------------------------- StrToFloat
 
@@ -292,15 +294,16 @@ Decimal RoundTo15Digits(Extended value) {
 }  // namespace
 
 bool SetDecimalSeparator(std::string_view separator) {
-    if (separator.empty() ||
-        separator.find_first_of("0123456789+-eE ") != std::string_view::npos) {
+    if (separator.empty() || separator.find_first_of("0123456789+-eE ") != std::string_view::npos) {
         return false;
     }
     SeparatorStore() = std::string(separator);
     return true;
 }
 
-const std::string& DecimalSeparator() { return SeparatorStore(); }
+const std::string& DecimalSeparator() {
+    return SeparatorStore();
+}
 
 double StrToFloat(const std::string& text) {
     ScannedNumber scanned;

@@ -10,7 +10,9 @@ namespace {
 MessageService* gMessageService = nullptr;
 }
 
-void SetMessageService(MessageService* service) { gMessageService = service; }
+void SetMessageService(MessageService* service) {
+    gMessageService = service;
+}
 
 void ShowMessage(const std::string& text) {
     if (gMessageService != nullptr) {

@@ -11,7 +11,7 @@
 namespace zas {
 
 class WorksheetFields {
-public:
+  public:
     virtual ~WorksheetFields() = default;
     // The field's current text, unchanged (blanks included); UTF-8.
     virtual std::string GetText(std::string_view name) const = 0;
@@ -22,7 +22,7 @@ public:
 // How the arithmetic tells the user something: a message box with one OK
 // button, which the window layer provides. Tests put a recorder in its place.
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     virtual void ShowMessage(const std::string& text) = 0;
 };

@@ -15,7 +15,9 @@ Extended CutMeanY(double y1, double y2, int scale) {
     return static_cast<Extended>(Trunc((Extended{y1} + y2) * scale / 2)) / scale;
 }
 
-Extended CutY(double y) { return static_cast<Extended>(Trunc(Extended{y} * 100)) / 100; }
+Extended CutY(double y) {
+    return static_cast<Extended>(Trunc(Extended{y} * 100)) / 100;
+}
 
 }  // namespace gauss
 
@@ -23,8 +25,8 @@ namespace {
 
 // The red fields of the sheet, in the order they are checked.
 constexpr std::array<std::string_view, 20> kInputFields = {
-    "EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "EBbs", "ECg",
-    "ECm", "ECs", "EXA", "EXb", "EXbb", "EXc", "EYa", "EYb", "EYbb", "EYc",
+    "EAg", "EAm", "EAs", "EBg", "EBm",  "EBs", "EBbg", "EBbm", "EBbs", "ECg",
+    "ECm", "ECs", "EXA", "EXb", "EXbb", "EXc", "EYa",  "EYb",  "EYbb", "EYc",
 };
 
 }  // namespace
@@ -74,7 +76,7 @@ void ComputeGauss(WorksheetFields& f) {
     const double tgA1 = TruncDecimals(Tangent(a1), 100000);
     const double tgA2 = TruncDecimals(Tangent(a2), 100000);
 
-    // 5.
+    // 5. The tangents on the sheet.
     WriteNumber(f, "Etga1", tgA1);
     WriteNumber(f, "Etga2", tgA2);
 

@@ -9,8 +9,8 @@ namespace {
 
 // The red fields of the sheet, in the order they are checked.
 constexpr std::array<std::string_view, 20> kInputFields = {
-    "EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "Ebbs", "ECg",
-    "ECm", "ECs", "EXa", "EXb", "EXbb", "EXc", "EYa", "EYb", "EYbb", "EYc",
+    "EAg", "EAm", "EAs", "EBg", "EBm",  "EBs", "EBbg", "EBbm", "Ebbs", "ECg",
+    "ECm", "ECs", "EXa", "EXb", "EXbb", "EXc", "EYa",  "EYb",  "EYbb", "EYc",
 };
 
 }  // namespace
@@ -46,10 +46,10 @@ void ComputeJung(WorksheetFields& f) {
     const double Xb = ReadNumber(f, "EXb");
 
     // 3. Interior angles in decimal degrees (stored).
-    const double b1 = DmsToDegrees(Ag, Am, As);       // at A, triangle A-B-P
-    const double b2 = DmsToDegrees(Bg, Bm, Bs);       // at B, triangle A-B-P
-    const double bb2 = DmsToDegrees(Cg, Cm, Cs);      // at C, triangle B-C-P
-    const double bb1 = DmsToDegrees(BBg, BBm, BBs);   // at B, triangle B-C-P
+    const double b1 = DmsToDegrees(Ag, Am, As);      // at A, triangle A-B-P
+    const double b2 = DmsToDegrees(Bg, Bm, Bs);      // at B, triangle A-B-P
+    const double bb2 = DmsToDegrees(Cg, Cm, Cs);     // at C, triangle B-C-P
+    const double bb1 = DmsToDegrees(BBg, BBm, BBs);  // at B, triangle B-C-P
 
     // 4. Cotangents cut to five decimals (stored), all four before any write.
     const double ctgB1 = TruncDecimals(Cotangent(b1), 100000);
@@ -57,7 +57,7 @@ void ComputeJung(WorksheetFields& f) {
     const double ctgBB1 = TruncDecimals(Cotangent(bb1), 100000);
     const double ctgBB2 = TruncDecimals(Cotangent(bb2), 100000);
 
-    // 5.
+    // 5. The cotangents on the sheet.
     WriteNumber(f, "Ectgb1", ctgB1);
     WriteNumber(f, "Ectgb2", ctgB2);
     WriteNumber(f, "Ectgbb1", ctgBB1);
@@ -71,15 +71,19 @@ void ComputeJung(WorksheetFields& f) {
 
     // 7. First determination, from A and B. Each numerator runs left to right
     // at extended precision; the quotient is cut to two decimals (stored).
-    const double Xp1 = TruncDecimals(Div(Extended{Xa} * ctgB2 - Ya + Extended{Xb} * ctgB1 + Yb, S), 100);
+    const double Xp1 =
+        TruncDecimals(Div(Extended{Xa} * ctgB2 - Ya + Extended{Xb} * ctgB1 + Yb, S), 100);
     WriteNumber(f, "EXp1", Xp1);
-    const double Yp1 = TruncDecimals(Div(Extended{Ya} * ctgB2 + Xa + Extended{Yb} * ctgB1 - Xb, S), 100);
+    const double Yp1 =
+        TruncDecimals(Div(Extended{Ya} * ctgB2 + Xa + Extended{Yb} * ctgB1 - Xb, S), 100);
     WriteNumber(f, "EYp1", Yp1);
 
     // 8. Second determination, from B and C.
-    const double Xp2 = TruncDecimals(Div(Extended{Xb} * ctgBB2 - Yb + Extended{Xc} * ctgBB1 + Yc, SS), 100);
+    const double Xp2 =
+        TruncDecimals(Div(Extended{Xb} * ctgBB2 - Yb + Extended{Xc} * ctgBB1 + Yc, SS), 100);
     WriteNumber(f, "EXpp1", Xp2);
-    const double Yp2 = TruncDecimals(Div(Extended{Yb} * ctgBB2 + Xb + Extended{Yc} * ctgBB1 - Xc, SS), 100);
+    const double Yp2 =
+        TruncDecimals(Div(Extended{Yb} * ctgBB2 + Xb + Extended{Yc} * ctgBB1 - Xc, SS), 100);
     WriteNumber(f, "EYpp1", Yp2);
 
     // 9. Means at extended precision, neither cut nor stored.

@@ -24,12 +24,12 @@ const std::vector<std::string> kOutputsInWriteOrder = {
 };
 
 const std::vector<std::string> kWorkedExample = {
-    "0,00887",  "-0,76947", "0,77834", "2924,53", "-173,73", "-0,76947",
-    "6,84963",  "-7,6191",  "2924,45", "-173,67", "2924,49", "-173,7",
+    "0,00887", "-0,76947", "0,77834", "2924,53", "-173,73", "-0,76947",
+    "6,84963", "-7,6191",  "2924,45", "-173,67", "2924,49", "-173,7",
 };
 
 class Gauss : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetDecimalSeparator(","); }
 
     static void MarkOutputs(MapFields& f) {
@@ -69,11 +69,11 @@ TEST_F(Gauss, ReadsTheInputsOnlyCheckingThemAllBeforeConvertingAny) {
     ComputeGauss(f);
     const std::vector<std::string> expected = {
         // check
-        "EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "EBbs", "ECg",
-        "ECm", "ECs", "EXA", "EXb", "EXbb", "EXc", "EYa", "EYb", "EYbb", "EYc",
+        "EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "EBbs", "ECg", "ECm", "ECs",
+        "EXA", "EXb", "EXbb", "EXc", "EYa", "EYb", "EYbb", "EYc",
         // conversion
-        "EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "EBbs", "ECg",
-        "ECm", "ECs", "EXc", "EXbb", "EYa", "EYb", "EYc", "EYbb", "EXA", "EXb"};
+        "EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "EBbs", "ECg", "ECm", "ECs",
+        "EXc", "EXbb", "EYa", "EYb", "EYc", "EYbb", "EXA", "EXb"};
     EXPECT_EQ(f.reads, expected);
 }
 

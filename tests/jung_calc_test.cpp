@@ -24,12 +24,12 @@ const std::vector<std::string> kOutputsInWriteOrder = {
 };
 
 const std::vector<std::string> kInputsInConversionOrder = {
-    "EAg", "EAm", "EAs", "EBg", "EBm",  "EBs", "EBbg", "EBbm", "Ebbs", "ECg",
+    "EAg", "EAm", "EAs", "EBg",  "EBm", "EBs", "EBbg", "EBbm", "Ebbs", "ECg",
     "ECm", "ECs", "EXc", "EXbb", "EYa", "EYb", "EYc",  "EYbb", "EXa",  "EXb",
 };
 
 class Jung : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetDecimalSeparator(","); }
 
     // Fills every output with a marker, so that what a run leaves alone shows.
@@ -51,8 +51,8 @@ protected:
 };
 
 const std::vector<std::string> kWorkedExample = {
-    "-0,23564", "1,25022",  "1,97642",  "-0,04254", "1,01458",  "1,93388",
-    "2924,51",  "-173,71",  "2924,52",  "-173,72",  "2924,515", "-173,715",
+    "-0,23564", "1,25022", "1,97642", "-0,04254", "1,01458",  "1,93388",
+    "2924,51",  "-173,71", "2924,52", "-173,72",  "2924,515", "-173,715",
 };
 
 TEST_F(Jung, WorkedExampleTextForText) {
@@ -111,9 +111,9 @@ TEST_F(Jung, FirstTriangleDegenerateStopsAtItsDetermination) {
     f["EBm"] = "0";
     f["EBs"] = "0";
     EXPECT_THROW(ComputeJung(f), DivisionByZeroError);
-    EXPECT_EQ(Outputs(f), (std::vector<std::string>{"-0,17632", "0,17632", "1,97642", "-0,04254",
-                                                    "0", "1,93388", "old", "old", "old", "old",
-                                                    "old", "old"}));
+    EXPECT_EQ(Outputs(f),
+              (std::vector<std::string>{"-0,17632", "0,17632", "1,97642", "-0,04254", "0",
+                                        "1,93388", "old", "old", "old", "old", "old", "old"}));
 }
 
 TEST_F(Jung, SecondTriangleDegenerateKeepsTheFirstDetermination) {
@@ -123,9 +123,9 @@ TEST_F(Jung, SecondTriangleDegenerateKeepsTheFirstDetermination) {
     f["ECm"] = "9";
     f["ECs"] = "44";
     EXPECT_THROW(ComputeJung(f), DivisionByZeroError);
-    EXPECT_EQ(Outputs(f), (std::vector<std::string>{"-0,23564", "1,25022", "1,97642", "-1,97642",
-                                                    "1,01458", "0", "2924,51", "-173,71", "old",
-                                                    "old", "old", "old"}));
+    EXPECT_EQ(Outputs(f),
+              (std::vector<std::string>{"-0,23564", "1,25022", "1,97642", "-1,97642", "1,01458",
+                                        "0", "2924,51", "-173,71", "old", "old", "old", "old"}));
 }
 
 TEST_F(Jung, ZeroNumeratorOverZeroSumIsAnInvalidOperation) {

@@ -14,7 +14,7 @@
 namespace zas::testing {
 
 class MapFields : public WorksheetFields {
-public:
+  public:
     MapFields() = default;
     explicit MapFields(std::map<std::string, std::string, std::less<>> texts)
         : texts_(std::move(texts)) {}
@@ -36,7 +36,7 @@ public:
     mutable std::vector<std::string> reads;
     std::vector<std::string> writes;
 
-private:
+  private:
     std::string& Find(std::string_view name) const {
         auto it = texts_.find(name);
         if (it == texts_.end()) {
@@ -50,7 +50,7 @@ private:
 
 // Keeps every message the arithmetic shows, in place of the message box.
 class RecordedMessages : public MessageService {
-public:
+  public:
     RecordedMessages() { SetMessageService(this); }
     ~RecordedMessages() override { SetMessageService(nullptr); }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
-#include <utility>
 #include <limits>
+#include <random>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace zas {
 namespace {
 
 class NumberText : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(SetDecimalSeparator(",")); }
     void TearDown() override { SetDecimalSeparator(","); }
 };
@@ -100,15 +100,19 @@ TEST_F(NumberText, StrToFloatAcceptsTheGrammar) {
 }
 
 TEST_F(NumberText, StrToFloatRefusesWhatIsNotANumber) {
-    for (const char* text : {"", " ", "   ", "823.61", "1 000", "1.000,5", "inf", "nan", "-inf",
-                             "0x1A", "1e", "1e+", "e5", ",", "-", "--5", "+-5", "5-", "1,2,3",
-                             "12a", "a12", "1e400", "-1e400", "1,7976931348623159e308", "\t5",
-                             "5\t", "１２", "−5", "1e5,5", "1_000"}) {
+    for (const char* text :
+         {"",     " ",    "   ",   "823.61", "1 000", "1.000,5", "inf",    "nan",
+          "-inf", "0x1A", "1e",    "1e+",    "e5",    ",",       "-",      "--5",
+          "+-5",  "5-",   "1,2,3", "12a",    "a12",   "1e400",   "-1e400", "1,7976931348623159e308",
+          "\t5",  "5\t",  "１２",  "−5",     "1e5,5", "1_000"}) {
         EXPECT_EQ(ConversionMessage(text),
                   "'" + std::string(text) + "' не является правильным числом")
             << "text: [" << text << "]";
     }
-    const std::string withNul("5\0" "1", 3);
+    const std::string withNul(
+        "5\0"
+        "1",
+        3);
     EXPECT_THROW(StrToFloat(withNul), ConversionError);
 }
 
@@ -155,8 +159,8 @@ TEST_F(NumberText, SeparatorsThatWouldConfuseANumberAreRefused) {
 }
 
 TEST_F(NumberText, RoundTripOfWrittenTexts) {
-    for (const double v : {2924.515, -173.715, 1.01458, 9.99999999998225e-6, 4e-5, 1e15,
-                           -0.23564, 123456789012345.0}) {
+    for (const double v : {2924.515, -173.715, 1.01458, 9.99999999998225e-6, 4e-5, 1e15, -0.23564,
+                           123456789012345.0}) {
         EXPECT_EQ(FloatToStr(StrToFloat(FloatToStr(v))), FloatToStr(v));
     }
 }
