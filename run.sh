@@ -2,10 +2,10 @@
 # Installs what is missing, builds, and starts Zasechka.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
-scripts/build.sh
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  echo "No display to show the windows on: start it on a virtual one with  xvfb-run -a ./build/zasechka" >&2
+  echo "No display to show the windows on: start Zasechka on a virtual one with  xvfb-run -a ./run.sh" >&2
   exit 1
 fi
+scripts/setup.sh
+scripts/build.sh
 exec ./build/zasechka
