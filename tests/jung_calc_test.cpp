@@ -32,19 +32,9 @@ class Jung : public ::testing::Test {
   protected:
     void SetUp() override { SetDecimalSeparator(","); }
 
-    // Fills every output with a marker, so that what a run leaves alone shows.
-    static void MarkOutputs(MapFields& f) {
-        for (const auto& name : kOutputsInWriteOrder) {
-            f[name] = "old";
-        }
-    }
-
-    static std::vector<std::string> Outputs(MapFields& f) {
-        std::vector<std::string> texts;
-        for (const auto& name : kOutputsInWriteOrder) {
-            texts.push_back(f[name]);
-        }
-        return texts;
+    static void MarkOutputs(MapFields& f) { f.Fill(kOutputsInWriteOrder, "old"); }
+    static std::vector<std::string> Outputs(const MapFields& f) {
+        return f.TextsOf(kOutputsInWriteOrder);
     }
 
     RecordedMessages messages;

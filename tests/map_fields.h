@@ -31,7 +31,23 @@ class MapFields : public WorksheetFields {
 
     // Direct access for the test itself: not recorded.
     std::string& operator[](std::string_view name) { return Find(name); }
-    const std::map<std::string, std::string, std::less<>>& texts() const { return texts_; }
+
+    // The texts of the named fields, in that order.
+    std::vector<std::string> TextsOf(const std::vector<std::string>& names) const {
+        std::vector<std::string> texts;
+        for (const auto& name : names) {
+            texts.push_back(Find(name));
+        }
+        return texts;
+    }
+
+    // Puts one text into each named field, e.g. a marker into every output so
+    // that what a run leaves alone shows.
+    void Fill(const std::vector<std::string>& names, const std::string& text) {
+        for (const auto& name : names) {
+            Find(name) = text;
+        }
+    }
 
     mutable std::vector<std::string> reads;
     std::vector<std::string> writes;
