@@ -1,6 +1,7 @@
 #include "arith/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -138,14 +139,31 @@ Decimal ParseScientific(const char* text) {
     return d;
 }
 
+// |value| = m * 2^k, read from the extended type's own layout: a 64-bit
+// significand with its integer bit, then the sign and a 15-bit exponent
+// biased by 16383 (a denormal's exponent field 0 stands for 1).
+struct BinaryValue {
+    std::uint64_t m;
+    int k;
+};
+
+BinaryValue Decompose(Extended value) {
+    unsigned char bytes[sizeof(Extended)];
+    std::memcpy(bytes, &value, sizeof bytes);
+    BinaryValue b{};
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&b.m, bytes, 8);
+    std::memcpy(&signAndExponent, bytes + 8, 2);
+    const int exponentField = signAndExponent & 0x7FFF;
+    b.k = (exponentField == 0 ? 1 : exponentField) - 16383 - 63;
+    return b;
+}
+
 // True when |value| lies exactly halfway between two neighbours with 15
 // significant digits, i.e. 2 * |value| * 10^(14 - power) is an odd integer.
 // With |value| = m * 2^k, m odd, that is decided on m and k alone.
 bool IsHalfwayAt15Digits(Extended value, int power) {
-    int binaryExponent = 0;
-    const Extended fraction = std::frexp(std::fabs(value), &binaryExponent);
-    std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    int k = binaryExponent - 64;
+    auto [m, k] = Decompose(value);
     while ((m & 1) == 0) {
         m >>= 1;
         ++k;
@@ -206,56 +224,36 @@ Decimal RoundTo15DigitsByLibrary(Extended value) {
 // 128-bit integers, an extension of GCC and Clang on x86-64.
 __extension__ using Uint128 = unsigned __int128;
 
-constexpr std::uint64_t kPowersOf10[20] = {
-    1ULL,
-    10ULL,
-    100ULL,
-    1000ULL,
-    10000ULL,
-    100000ULL,
-    1000000ULL,
-    10000000ULL,
-    100000000ULL,
-    1000000000ULL,
-    10000000000ULL,
-    100000000000ULL,
-    1000000000000ULL,
-    10000000000000ULL,
-    100000000000000ULL,
-    1000000000000000ULL,
-    10000000000000000ULL,
-    100000000000000000ULL,
-    1000000000000000000ULL,
-    10000000000000000000ULL,
-};
+constexpr auto kPowersOf10 = [] {
+    std::array<std::uint64_t, 20> powers{};  // 10^19 is the last below 2^64
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) {
+        powers[i] = powers[i - 1] * 10;
+    }
+    return powers;
+}();
 
 // 15 significant digits of |value| for 1E-5 <= |value| < 1E15 (every value
 // a worksheet shows in plain decimals), exactly, in integers: with
 // |value| = m * 2^k, the digits are m * 10^s * 2^k rounded, s = 14 - power,
 // and m * 10^s fits 128 bits for s <= 19. False outside that range.
 bool Round15Exact(Extended value, Decimal& d) {
-    // The extended type's own layout: a 64-bit significand with its integer
-    // bit, then the sign and a 15-bit exponent biased by 16383.
-    unsigned char bytes[sizeof(Extended)];
-    std::memcpy(bytes, &value, sizeof bytes);
-    std::uint64_t m = 0;
-    std::uint16_t signAndExponent = 0;
-    std::memcpy(&m, bytes, 8);
-    std::memcpy(&signAndExponent, bytes + 8, 2);
-    const int k = (signAndExponent & 0x7FFF) - 16383 - 63;
-    if ((m >> 63) == 0 || k >= 0) {
-        return false;  // denormal, or far above 1E15
+    const auto [m, k] = Decompose(value);
+    // A denormal lies far below 1E-5; k >= 0 far above 1E15; and beyond a
+    // shift of 127 bits the value is below 1E-5 too.
+    if ((m >> 63) == 0 || k >= 0 || k <= -128) {
+        return false;
     }
+    const int shift = -k;
     // |value| >= 2^(k + 63): a power of ten no greater than that, by
     // floor((k + 63) * log10(2)); the true power is this one or the next.
     int power = ((k + 63) * 78913) >> 18;
     for (int attempt = 0; attempt < 2; ++attempt, ++power) {
         const int s = 14 - power;
-        if (s < 0 || s > 19 || -k >= 128) {
+        if (s < 0 || s > 19) {
             return false;
         }
         const Uint128 scaled = static_cast<Uint128>(m) * kPowersOf10[s];
-        const int shift = -k;
         std::uint64_t digits = static_cast<std::uint64_t>(scaled >> shift);
         if (digits >= kPowersOf10[15]) {
             continue;  // the power is one higher
