@@ -14,9 +14,21 @@ void SetMessageService(MessageService* service) {
     gMessageService = service;
 }
 
+MessageService* CurrentMessageService() {
+    return gMessageService;
+}
+
 void ShowMessage(const std::string& text) {
     if (gMessageService != nullptr) {
         gMessageService->ShowMessage(text);
+    } else {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+}
+
+void ReportError(const std::string& text) {
+    if (gMessageService != nullptr) {
+        gMessageService->ReportError(text);
     } else {
         std::fprintf(stderr, "%s\n", text.c_str());
     }

@@ -19,18 +19,22 @@ class WorksheetFields {
     virtual void SetText(std::string_view name, const std::string& text) = 0;
 };
 
-// How the arithmetic tells the user something: a message box with one OK
-// button, which the window layer provides. Tests put a recorder in its place.
+// How the program tells the user something: a message box with one OK button,
+// and the error report for what a button's handler raised. The window layer
+// provides both; tests put a recorder in their place.
 class MessageService {
   public:
     virtual ~MessageService() = default;
     virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ReportError(const std::string& text) { ShowMessage(text); }
 };
 
 // Installs the service used by ShowMessage (nullptr: none). Without one, the
 // message goes to the standard error stream so that it is never lost.
 void SetMessageService(MessageService* service);
+MessageService* CurrentMessageService();
 void ShowMessage(const std::string& text);
+void ReportError(const std::string& text);
 
 inline constexpr char kMissingInputMessage[] =
     "Введите исходные данные(они обозначены красным цветом)";

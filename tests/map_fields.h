@@ -64,13 +64,23 @@ class MapFields : public WorksheetFields {
     std::map<std::string, std::string, std::less<>> texts_;
 };
 
-// Keeps every message the arithmetic shows, in place of the message box.
+// Keeps every message and every error report, in place of the message boxes,
+// for as long as it lives; then the service before it is back.
 class RecordedMessages : public MessageService {
   public:
-    RecordedMessages() { SetMessageService(this); }
-    ~RecordedMessages() override { SetMessageService(nullptr); }
+    RecordedMessages() : previous_(CurrentMessageService()) { SetMessageService(this); }
+    ~RecordedMessages() override { SetMessageService(previous_); }
+    RecordedMessages(const RecordedMessages&) = delete;
+    RecordedMessages& operator=(const RecordedMessages&) = delete;
+
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ReportError(const std::string& text) override { errors.push_back(text); }
+
     std::vector<std::string> messages;
+    std::vector<std::string> errors;
+
+  private:
+    MessageService* previous_;
 };
 
 }  // namespace zas::testing
