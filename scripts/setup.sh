@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config        # the compiler and the build
-  qt6-base-dev                     # Qt 6 Widgets
+  qt6-base-dev                     # Qt 6 Widgets and Qt Test
+  libqt6svg6                       # Qt's SVG plugins: the pictures and glyphs are SVG
   libgl-dev                        # OpenGL headers that Qt's CMake files ask for
   libgtest-dev                     # unit tests
   libbenchmark-dev                 # benchmarks

@@ -1,0 +1,43 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+
+#include "arith/number_text.h"
+
+namespace zas::ui {
+
+Application::Application() : previous_messages_(CurrentMessageService()) {
+    // Numbers are typed and shown with the decimal separator of the user's
+    // locale (LC_NUMERIC, or the whole locale).
+    SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/pictures/icon.svg")));
+    SetMessageService(&messages_);
+}
+
+Application::~Application() {
+    while (!forms_.empty()) {
+        forms_.pop_back();
+    }
+    SetMessageService(previous_messages_);
+}
+
+void Application::Adopt(std::unique_ptr<Form> window) {
+    if (forms_.empty()) {
+        // Closing the main window, by its exit button or its close box, ends
+        // the program at once.
+        QObject::connect(window.get(), &QDialog::finished, qApp, [] { QCoreApplication::exit(0); });
+    }
+    forms_.push_back(std::move(window));
+}
+
+int Application::Run() {
+    if (forms_.empty()) {
+        return 0;
+    }
+    forms_.front()->show();
+    return QApplication::exec();
+}
+
+}  // namespace zas::ui

@@ -1,0 +1,46 @@
+// The program's application object: it prepares the toolkit, creates every
+// window once, runs the message loop while the main window is open, and frees
+// the windows when it ends.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "app/form.h"
+#include "app/messages.h"
+
+namespace zas::ui {
+
+class Application {
+  public:
+    // Needs the QApplication to exist. Takes the decimal separator from the
+    // user's locale, sets the application's icon and puts the message boxes
+    // in place.
+    Application();
+    // Frees the windows, the newest first, and takes the message boxes away.
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Builds a window (hidden) and sets its global reference; the first one
+    // created is the main window.
+    template <class Window>
+    void CreateForm(Window*& reference) {
+        auto window = std::make_unique<Window>();
+        reference = window.get();
+        Adopt(std::move(window));
+    }
+
+    // Shows the main window and dispatches events until it closes; returns
+    // the process's exit code, 0.
+    int Run();
+
+  private:
+    void Adopt(std::unique_ptr<Form> window);
+
+    MessageBoxes messages_;
+    MessageService* previous_messages_;
+    std::vector<std::unique_ptr<Form>> forms_;
+};
+
+}  // namespace zas::ui

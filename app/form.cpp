@@ -1,0 +1,108 @@
+#include "app/form.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QVariant>
+
+namespace zas::ui {
+
+namespace {
+
+// The name of the dynamic property in which a window's description keeps its
+// position on the desktop (the frame's top-left corner).
+constexpr char kStoredPosition[] = "storedPos";
+
+QString SheetFamily(const QString& family) {
+    if (family == QLatin1String("MS Sans Serif")) {
+        return QStringLiteral("Liberation Sans");
+    }
+    if (family == QLatin1String("Symbol")) {
+        // The Greek captions hold the letters themselves; a serif face draws
+        // them as the symbol font did.
+        return QStringLiteral("Liberation Serif");
+    }
+    return family;
+}
+
+// Points to pixels at 96 per inch, rounded to the nearest pixel.
+int PointsToPixels(int points) {
+    return (points * 96 + 36) / 72;
+}
+
+void ApplySheetFont(QWidget* widget) {
+    QFont font = widget->font();
+    font.setFamily(SheetFamily(font.family()));
+    if (font.pointSize() > 0) {
+        font.setPixelSize(PointsToPixels(font.pointSize()));
+    }
+    widget->setFont(font);
+}
+
+}  // namespace
+
+Form::Form(QWidget* parent) : QDialog(parent) {
+    // An ordinary resizable window with the usual title-bar buttons.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // Forms are in the button-face colour. (Only the colour: a background
+    // role would also turn the labels' text role into the buttons' one.)
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
+}
+
+void Form::ShowModal() {
+    exec();
+}
+
+void Form::Close() {
+    close();
+}
+
+void Form::FinishSetup() {
+    ApplySheetFonts(this);
+    const QVariant stored = property(kStoredPosition);
+    if (stored.isValid()) {
+        const QRect wanted(stored.toPoint(), OuterSize(size()));
+        const QScreen* where = screen();
+        move(where != nullptr ? PlaceOnScreen(wanted, where->availableGeometry())
+                              : wanted.topLeft());
+    }
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ApplySheetFonts(QWidget* root) {
+    ApplySheetFont(root);
+    for (QWidget* child : root->findChildren<QWidget*>()) {
+        if (child->testAttribute(Qt::WA_SetFont)) {
+            ApplySheetFont(child);
+        }
+    }
+}
+
+QPoint PlaceOnScreen(const QRect& wanted, const QRect& available) {
+    QRect placed = wanted;
+    if (placed.right() > available.right()) {
+        placed.moveRight(available.right());
+    }
+    if (placed.bottom() > available.bottom()) {
+        placed.moveBottom(available.bottom());
+    }
+    if (placed.left() < available.left()) {
+        placed.moveLeft(available.left());
+    }
+    if (placed.top() < available.top()) {
+        placed.moveTop(available.top());
+    }
+    return placed.topLeft();
+}
+
+}  // namespace zas::ui

@@ -1,0 +1,57 @@
+// The window class every window of the program derives from: a window built
+// from its Designer description, shown modally from the main window, hidden
+// (never destroyed) when closed.
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QKeyEvent;
+
+namespace zas::ui {
+
+class Form : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit Form(QWidget* parent = nullptr);
+
+    // Shows the window modally and returns when it closes; while it is open no
+    // other window takes input. Callers ignore how it was closed.
+    void ShowModal();
+    // Hides the window; a modal showing ends, closing the main window ends
+    // the program.
+    void Close();
+
+  protected:
+    // Called by each window right after setupUi: sets the sheet fonts in
+    // pixels and puts the window at its stored position, where it opens the
+    // first time; afterwards it opens where the user left it. A window with
+    // no stored position opens centred.
+    void FinishSetup();
+
+    // Escape closes nothing: the sheets have no cancel button.
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The sheets are laid out for 96 pixels per inch in "MS Sans Serif" and
+// "Symbol". Maps those families to the metric-compatible Liberation faces and
+// each point size to its pixel height (8 pt: 11 px, 10 pt: 13 px, 12 pt:
+// 16 px), on the widget and on every child with a font of its own.
+void ApplySheetFonts(QWidget* root);
+
+// Where a window stored at `wanted` (its outer rectangle) is put on a screen
+// whose usable area is `available`: where it was stored, unless that would
+// leave part of it off the screen; then moved just far enough to be whole
+// (its top-left corner kept on the screen first).
+QPoint PlaceOnScreen(const QRect& wanted, const QRect& available);
+
+// The outer size of a window of the given client size: the sheets' sizes are
+// given with a frame of 4 pixels each side and a 23-pixel title bar.
+inline QSize OuterSize(QSize client) {
+    return client + QSize(8, 27);
+}
+
+}  // namespace zas::ui

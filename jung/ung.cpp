@@ -1,0 +1,44 @@
+#include "jung/ung.h"
+
+#include <array>
+#include <string_view>
+
+#include "app/messages.h"
+#include "jung/jung_calc.h"
+#include "ui_ung.h"
+
+TForm2* Form2 = nullptr;
+
+namespace {
+
+// Every field of the sheet, in the order the clear button empties them.
+constexpr std::array<std::string_view, 32> kClearOrder = {
+    "EAg",  "EAm", "EAs",    "EBg",    "EBm",   "EBs",     "EBbg",    "EBbm",
+    "Ebbs", "ECg", "ECm",    "ECs",    "EXa",   "EXb",     "Xp",      "EYa",
+    "EYb",  "Yp",  "Ectgb2", "Ectgb1", "Eb1b2", "Ectgbb2", "Ectgbb1", "Ebb1bb2",
+    "EXbb", "EXc", "EXpp1",  "EYbb",   "EYc",   "EYpp1",   "EXp1",    "EYp1"};
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : WorksheetForm(parent), ui(std::make_unique<Ui::TForm2>()) {
+    ui->setupUi(this);
+    FinishSetup();
+    zas::ui::OnClick(ui->BitBtn1, this, &TForm2::BitBtn1Click);
+    zas::ui::OnClick(ui->BitBtn2, this, &TForm2::BitBtn2Click);
+    zas::ui::OnClick(ui->BitBtn3, this, &TForm2::BitBtn3Click);
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::BitBtn2Click() {
+    ClearFields(kClearOrder);
+    Close();
+}
+
+void TForm2::BitBtn1Click() {
+    zas::ComputeJung(*this);
+}
+
+void TForm2::BitBtn3Click() {
+    ClearFields(kClearOrder);
+}
