@@ -1,0 +1,411 @@
+// The Jung worksheet window: its controls against the sheet's tables, and the
+// sheet worked through real clicks and keys.
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <stdexcept>
+
+#include "app/messages.h"
+#include "arith/number_text.h"
+#include "jung/ung.h"
+#include "tests/map_fields.h"
+#include "tests/sheet_checks.h"
+
+using namespace zas::testing;
+
+namespace {
+
+constexpr SheetFont W = SheetFont::kWindow;
+constexpr SheetFont H = SheetFont::kHeading;
+constexpr SheetFont G = SheetFont::kGreek;
+constexpr SheetColour T = SheetColour::kText;
+constexpr SheetColour R = SheetColour::kRed;
+constexpr SheetColour Gr = SheetColour::kGreen;
+
+const std::vector<LabelRow> kLabels = {
+    {"Label1", {40, 64, 51, 20}, "Пункт", H, T},
+    {"Label2", {120, 64, 43, 20}, "Углы", H, T},
+    {"Label3", {192, 40, 20, 19}, "β1", G, T},
+    {"Label4", {192, 88, 20, 19}, "β2", G, T},
+    {"Label8", {256, 64, 23, 20}, "\u0425\u0440", H, R},
+    {"Label16", {352, 40, 26, 20}, "ctg", H, T},
+    {"Label17", {384, 40, 20, 19}, "β2", G, T},
+    {"Label15", {352, 64, 26, 20}, "ctg", H, T},
+    {"Label18", {384, 64, 20, 19}, "β1", G, T},
+    {"Label19", {320, 88, 26, 20}, "ctg", H, T},
+    {"Label20", {352, 88, 35, 19}, "β2 +", G, T},
+    {"Label21", {392, 88, 26, 20}, "ctg", H, T},
+    {"Label22", {424, 88, 20, 19}, "β1", G, T},
+    {"Label23", {488, 72, 23, 20}, "Y\u0440", H, R},
+    // The first block is lettered in Cyrillic, the second in Latin.
+    {"Label5", {64, 128, 13, 20}, "\u0410", H, R},
+    {"Label7", {64, 168, 13, 20}, "\u0412", H, R},
+    {"Label6", {64, 208, 12, 20}, "\u0420", H, T},
+    {"Label26", {64, 256, 13, 20}, "B", H, R},
+    {"Label25", {64, 296, 13, 20}, "C", H, R},
+    {"Label24", {64, 336, 12, 20}, "P", H, SheetColour::kBlack},
+    // Degree marks stand 8 pixels above their row; minutes and seconds are
+    // grave accents.
+    {"Label28", {144, 120, 6, 13}, "\u043e", W, T},
+    {"Label11", {176, 128, 3, 13}, "`", W, T},
+    {"Label13", {208, 128, 6, 13}, "``", W, T},
+    {"Label10", {144, 160, 6, 13}, "\u043e", W, T},
+    {"Label29", {176, 168, 3, 13}, "`", W, T},
+    {"Label32", {208, 168, 6, 13}, "``", W, T},
+    {"Label9", {144, 248, 6, 13}, "\u043e", W, T},
+    {"Label12", {176, 256, 3, 13}, "`", W, R},
+    {"Label14", {208, 256, 6, 13}, "``", W, T},
+    {"Label27", {144, 288, 6, 13}, "\u043e", W, T},
+    {"Label30", {176, 296, 3, 13}, "`", W, R},
+    {"Label31", {208, 296, 6, 13}, "``", W, T},
+    {"Label33", {120, 392, 80, 20}, "Средние:", H, T},
+    {"Label34", {208, 392, 33, 20}, "\u0425\u0440=", H, Gr},
+    {"Label35", {344, 392, 33, 20}, "Y\u0440=", H, Gr},
+};
+
+const std::vector<LineRow> kLines = {
+    {"Bevel2", {32, 32, 513, 2}},    {"Bevel1", {32, 112, 513, 2}}, {"Bevel7", {32, 240, 513, 2}},
+    {"Bevel13", {32, 376, 513, 2}},  {"Bevel3", {32, 32, 1, 345}},  {"Bevel4", {104, 32, 1, 345}},
+    {"Bevel5", {224, 32, 1, 345}},   {"Bevel6", {312, 32, 1, 345}}, {"Bevel8", {456, 32, 1, 345}},
+    {"Bevel10", {544, 32, 1, 345}},  {"Bevel9", {312, 88, 145, 2}}, {"Bevel11", {312, 200, 145, 2}},
+    {"Bevel12", {312, 328, 145, 2}},
+};
+
+// In tab order.
+const std::vector<FieldRow> kFields = {
+    {"EAg", {120, 128}, 25, "103", R},      {"EAm", {152, 128}, 25, "15", R},
+    {"EAs", {184, 128}, 25, "35", R},       {"EXa", {232, 128}, 73, "823,61", R},
+    {"EBg", {120, 168}, 25, "38", R},       {"EBm", {152, 168}, 25, "39", R},
+    {"EBs", {184, 168}, 25, "17", R},       {"EXb", {232, 168}, 73, "329,83", R},
+    {"EXp1", {232, 208}, 73, "", T},        {"EYa", {464, 128}, 73, "-192,37", R},
+    {"EYb", {464, 168}, 73, "1822,81", R},  {"EYp1", {464, 208}, 73, "", T},
+    {"Ectgb2", {352, 128}, 73, "", T},      {"Ectgb1", {352, 168}, 73, "", T},
+    {"Eb1b2", {352, 200}, 73, "", T},       {"ECg", {120, 296}, 25, "92", R},
+    {"EBbg", {120, 256}, 25, "26", R},      {"ECm", {152, 296}, 25, "26", R},
+    {"EBbm", {152, 256}, 25, "50", R},      {"Ebbs", {184, 256}, 25, "16", R},
+    {"ECs", {184, 296}, 25, "10", R},       {"EXc", {232, 296}, 73, "3138,17", R},
+    {"EXbb", {232, 256}, 73, "329,83", R},  {"Ebb1bb2", {352, 336}, 73, "", T},
+    {"Ectgbb1", {352, 296}, 73, "", T},     {"Ectgbb2", {352, 256}, 73, "", T},
+    {"EXpp1", {232, 336}, 73, "", T},       {"EYc", {464, 296}, 73, "1290,17", R},
+    {"EYbb", {464, 256}, 73, "1822,81", R}, {"EYpp1", {464, 336}, 73, "", T},
+    {"Yp", {384, 392}, 73, "", Gr},         {"Xp", {248, 392}, 73, "", Gr},
+};
+
+const std::vector<ButtonRow> kButtons = {
+    {"BitBtn1", {120, 440, 89, 25}, "Вычислить"},
+    {"BitBtn3", {264, 440, 89, 25}, "Очистить"},
+    {"BitBtn2", {400, 440, 89, 25}, "Выход"},
+};
+
+const QStringList kOutputs = {"Ectgb2", "Ectgb1", "Eb1b2", "Ectgbb2", "Ectgbb1", "Ebb1bb2",
+                              "EXp1",   "EYp1",   "EXpp1", "EYpp1",   "Xp",      "Yp"};
+
+// The worked example's twelve results, in the order of kOutputs.
+const QStringList kWorkedExample = {"1,25022", "-0,23564", "1,01458",  "-0,04254",
+                                    "1,97642", "1,93388",  "2924,51",  "-173,71",
+                                    "2924,52", "-173,72",  "2924,515", "-173,715"};
+
+}  // namespace
+
+class JungWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    TForm2* form = nullptr;
+
+    QLineEdit* Field(const char* name) const {
+        return form->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    QPushButton* Button(const char* name) const {
+        return form->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QStringList Texts(const QStringList& names) const {
+        QStringList texts;
+        for (const QString& name : names) {
+            texts << form->findChild<QLineEdit*>(name)->text();
+        }
+        return texts;
+    }
+    QStringList AllTexts() const {
+        QStringList texts;
+        for (const FieldRow& row : kFields) {
+            texts << Field(row.name)->text();
+        }
+        return texts;
+    }
+    void MarkOutputs() {
+        for (const QString& name : kOutputs) {
+            form->findChild<QLineEdit*>(name)->setText(QStringLiteral("old"));
+        }
+    }
+    void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+
+    // Shows the window modally, runs the actions inside its modal loop, and
+    // returns once it has closed. A window the actions leave open is closed
+    // here, and the test fails.
+    void WhileShownModally(const std::function<void()>& actions) {
+        bool left_open = false;
+        QTimer::singleShot(0, form, [&] {
+            actions();
+            if (form->isVisible()) {
+                left_open = true;
+                form->close();
+            }
+        });
+        form->ShowModal();
+        QVERIFY(!left_open);
+    }
+
+  private slots:
+    void initTestCase() { zas::SetDecimalSeparator(","); }
+    void init() { form = new TForm2; }
+    void cleanup() {
+        delete form;
+        form = nullptr;
+    }
+
+    void windowAsStored() {
+        QCOMPARE(form->objectName(), QStringLiteral("Form2"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Решение Прямой засечки по формулам Юнга."));
+        QCOMPARE(form->size(), QSize(577, 478));
+        QCOMPARE(form->palette().color(QPalette::Window),
+                 QApplication::palette().color(QPalette::Button));
+        CheckFont(form, SheetFont::kWindow);
+        QVERIFY(form->isHidden());
+        QCOMPARE(form->layout(), nullptr);
+    }
+
+    void controlsAsTheTablesGiveThem() {
+        CheckLabels(form, kLabels);
+        CheckLines(form, kLines);
+        CheckFields(form, kFields);
+        CheckButtons(form, kButtons);
+        // Nothing else stands on the sheet.
+        QCOMPARE(form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).size(), 35);
+        QCOMPARE(form->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).size(), 32);
+        QCOMPARE(form->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size(), 3);
+        QCOMPARE(form->findChildren<QFrame*>(Qt::FindDirectChildrenOnly).size(), 35 + 13);
+    }
+
+    void fieldsAndButtonsLieAboveLabelsAndLines() {
+        // Later children are painted over earlier ones.
+        const QObjectList& children = form->children();
+        qsizetype last_drawing = -1;
+        qsizetype first_control = children.size();
+        for (qsizetype i = 0; i < children.size(); ++i) {
+            const bool control = qobject_cast<QLineEdit*>(children[i]) != nullptr ||
+                                 qobject_cast<QPushButton*>(children[i]) != nullptr;
+            if (control) {
+                first_control = std::min(first_control, i);
+            } else if (qobject_cast<QFrame*>(children[i]) != nullptr) {
+                last_drawing = i;
+            }
+        }
+        QVERIFY(last_drawing < first_control);
+        // The short line above the third heading line crosses its captions.
+        const qsizetype bevel9 = children.indexOf(form->findChild<QFrame*>("Bevel9"));
+        for (const char* label : {"Label19", "Label20", "Label21", "Label22"}) {
+            QVERIFY(children.indexOf(form->findChild<QLabel*>(label)) < bevel9);
+        }
+    }
+
+    void tabRunsInTheTablesOrder() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QStringList expected;
+        for (const FieldRow& row : kFields) {
+            expected << QString::fromLatin1(row.name);
+        }
+        // The buttons come between the last output of the second block and
+        // the means: compute, exit, clear.
+        expected.insert(30, QStringLiteral("BitBtn3"));
+        expected.insert(30, QStringLiteral("BitBtn2"));
+        expected.insert(30, QStringLiteral("BitBtn1"));
+        const std::vector<QString> walk = TabWalk(Field("EAg"));
+        QCOMPARE(QStringList(walk.begin(), walk.end()), expected);
+    }
+
+    void computeShowsTheWorkedExample() {
+        RecordedMessages messages;
+        form->show();
+        const QStringList inputs_before = AllTexts();
+        Click("BitBtn1");
+        QCOMPARE(Texts(kOutputs), kWorkedExample);
+        QVERIFY(messages.messages.empty());
+        QVERIFY(messages.errors.empty());
+        // The inputs are read, never rewritten.
+        const QStringList after = AllTexts();
+        for (qsizetype i = 0; i < after.size(); ++i) {
+            if (!kOutputs.contains(QString::fromLatin1(kFields[i].name))) {
+                QCOMPARE(after[i], inputs_before[i]);
+            }
+        }
+    }
+
+    void fieldsAreReadAndWrittenUnchangedByName() {
+        zas::WorksheetFields& fields = *form;
+        Field("EXa")->setText(QStringLiteral("  823,61 "));
+        QCOMPARE(fields.GetText("EXa"), std::string("  823,61 "));
+        fields.SetText("Yp", "−5 β");
+        QCOMPARE(Field("Yp")->text(), QStringLiteral("−5 β"));
+        // Names are case-sensitive: this sheet has Ebbs, not EBbs.
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, fields.GetText("EBbs"));
+        QCOMPARE(fields.GetText("Ebbs"), std::string("16"));
+    }
+
+    void fieldsHaveNoLengthLimit() {
+        const QString long_number(100000, QLatin1Char('7'));
+        Field("EXa")->clear();
+        Field("EXa")->insert(long_number);
+        QCOMPARE(Field("EXa")->text().size(), long_number.size());
+    }
+
+    void clearEmptiesEveryFieldThenComputeAsksForInput() {
+        RecordedMessages messages;
+        form->show();
+        Click("BitBtn1");
+        Click("BitBtn3");
+        QCOMPARE(AllTexts(), QStringList(kFields.size(), QString()));
+        QVERIFY(form->isVisible());
+        Click("BitBtn1");
+        QCOMPARE(messages.messages, std::vector<std::string>{
+                                        "Введите исходные данные(они обозначены красным цветом)"});
+        QCOMPARE(AllTexts(), QStringList(kFields.size(), QString()));
+    }
+
+    void missingInputChangesNoField() {
+        RecordedMessages messages;
+        form->show();
+        MarkOutputs();
+        Field("EYc")->clear();
+        const QStringList before = AllTexts();
+        Click("BitBtn1");
+        QCOMPARE(messages.messages, std::vector<std::string>{
+                                        "Введите исходные данные(они обозначены красным цветом)"});
+        QCOMPARE(AllTexts(), before);
+    }
+
+    void aTextThatIsNoNumberGoesToTheErrorReport() {
+        RecordedMessages messages;
+        form->show();
+        MarkOutputs();
+        Field("EXa")->setText(QStringLiteral("823.61"));
+        const QStringList before = AllTexts();
+        Click("BitBtn1");
+        QCOMPARE(messages.errors,
+                 std::vector<std::string>{"'823.61' не является правильным числом"});
+        QVERIFY(messages.messages.empty());
+        QCOMPARE(AllTexts(), before);
+        QVERIFY(form->isVisible());
+    }
+
+    void divisionByZeroKeepsTheEarlierSteps() {
+        // beta1 + beta2 = 180°: the cotangents cancel and the first
+        // determination divides by a zero sum.
+        RecordedMessages messages;
+        form->show();
+        MarkOutputs();
+        for (const auto& [name, text] : {std::pair{"EAg", "100"},
+                                         {"EAm", "0"},
+                                         {"EAs", "0"},
+                                         {"EBg", "80"},
+                                         {"EBm", "0"},
+                                         {"EBs", "0"}}) {
+            Field(name)->setText(QString::fromLatin1(text));
+        }
+        Click("BitBtn1");
+        QCOMPARE(messages.errors, std::vector<std::string>{"Деление на ноль"});
+        QCOMPARE(Texts(kOutputs),
+                 QStringList({"0,17632", "-0,17632", "0", "-0,04254", "1,97642", "1,93388", "old",
+                              "old", "old", "old", "old", "old"}));
+        QVERIFY(form->isVisible());
+    }
+
+    void exitEmptiesTheSheetAndClosesIt() {
+        WhileShownModally([&] {
+            QVERIFY(QApplication::activeModalWidget() == form);
+            Click("BitBtn1");
+            Click("BitBtn2");
+        });
+        QVERIFY(form->isHidden());
+        QCOMPARE(AllTexts(), QStringList(kFields.size(), QString()));
+        // Shown again, it is still empty.
+        WhileShownModally([&] {
+            QCOMPARE(AllTexts(), QStringList(kFields.size(), QString()));
+            form->close();
+        });
+    }
+
+    void theCloseBoxKeepsEveryText() {
+        QStringList shown;
+        WhileShownModally([&] {
+            Click("BitBtn1");
+            shown = AllTexts();
+            form->close();  // what the title bar's close box does
+        });
+        QVERIFY(form->isHidden());
+        QCOMPARE(AllTexts(), shown);
+        WhileShownModally([&] {
+            QCOMPARE(AllTexts(), shown);
+            form->close();
+        });
+    }
+
+    void enterComputesNothingAndEscapeClosesNothing() {
+        RecordedMessages messages;
+        WhileShownModally([&] {
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            for (QWidget* focus : std::initializer_list<QWidget*>{Field("EXa"), Button("BitBtn1"),
+                                                                  Button("BitBtn2")}) {
+                focus->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(focus, Qt::Key_Return);
+                QTest::keyClick(focus, Qt::Key_Enter);
+                QTest::keyClick(focus, Qt::Key_Escape);
+            }
+            QVERIFY(form->isVisible());
+            QCOMPARE(Texts(kOutputs), QStringList(kOutputs.size(), QString()));
+            QCOMPARE(Field("EAg")->text(), QStringLiteral("103"));
+            form->close();
+        });
+        QVERIFY(messages.messages.empty() && messages.errors.empty());
+    }
+
+    void anyErrorAHandlerRaisesStopsAtTheReport() {
+        RecordedMessages messages;
+        zas::ui::RunHandler([] { throw std::runtime_error("сбой"); });
+        zas::ui::RunHandler([] { throw 42; });
+        QCOMPARE(messages.errors, (std::vector<std::string>{"сбой", "Неизвестная ошибка"}));
+    }
+
+    void theRealMessageBoxAndErrorReport() {
+        zas::ui::MessageBoxes boxes;
+        zas::SetMessageService(&boxes);
+        QStringList seen;
+        // Reads and dismisses the message box the click opened.
+        auto answer = [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            seen << box->windowTitle() + QStringLiteral(" | ") + box->text();
+            QCOMPARE(box->buttons().size(), 1);
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        };
+        WhileShownModally([&] {
+            Field("EAg")->clear();
+            QTimer::singleShot(0, form, answer);
+            Click("BitBtn1");
+            Field("EAg")->setText(QStringLiteral("1O3"));  // a letter O for a zero
+            QTimer::singleShot(0, form, answer);
+            Click("BitBtn1");
+            QVERIFY(form->isVisible());
+            form->close();
+        });
+        zas::SetMessageService(nullptr);
+        QCOMPARE(seen, QStringList({"Прямая засечка | Введите исходные данные(они обозначены "
+                                    "красным цветом)",
+                                    "Прямая засечка | '1O3' не является правильным числом"}));
+    }
+};
+
+QTEST_MAIN(JungWindowTest)
+#include "jung_window_test.moc"

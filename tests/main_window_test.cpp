@@ -1,0 +1,134 @@
+// Start-up and the main window: the windows created once, the main window's
+// controls, the worksheet shown modally from it, and the program's end.
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/application.h"
+#include "app/main_form.h"
+#include "arith/number_text.h"
+#include "jung/ung.h"
+#include "tests/sheet_checks.h"
+
+using namespace zas::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<zas::ui::Application> application;
+
+    template <class T>
+    T* Child(QWidget* form, const char* name) {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+
+  private slots:
+    void init() {
+        application = std::make_unique<zas::ui::Application>();
+        application->CreateForm(Form1);
+        application->CreateForm(Form2);
+        zas::SetDecimalSeparator(",");
+    }
+    void cleanup() { application.reset(); }
+
+    void windowAsStored() {
+        QCOMPARE(Form1->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(Form1->windowTitle(), QStringLiteral("Прямая засечка"));
+        QCOMPARE(Form1->size(), QSize(375, 281));
+        QCOMPARE(zas::ui::OuterSize(Form1->size()), QSize(383, 308));
+        CheckFont(Form1, SheetFont::kWindow);
+        QVERIFY(!QApplication::windowIcon().isNull());
+        QCOMPARE(QApplication::windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+        // Created hidden; opened at its stored place, kept on the screen.
+        QVERIFY(Form1->isHidden() && Form2->isHidden());
+        const QRect screen = Form1->screen()->availableGeometry();
+        QCOMPARE(Form1->pos(), zas::ui::PlaceOnScreen(QRect(418, 267, 383, 308), screen));
+        QCOMPARE(Form2->pos(), zas::ui::PlaceOnScreen(QRect(324, 159, 585, 505), screen));
+    }
+
+    void controlsAsTheTablesGiveThem() {
+        auto* panel = Child<QFrame>(Form1, "Panel1");
+        QVERIFY(panel != nullptr);
+        QCOMPARE(panel->geometry(), QRect(0, 0, 375, 281));
+        QCOMPARE(panel->frameShadow(), QFrame::Raised);
+        auto* image = Child<QLabel>(panel, "Image1");
+        QVERIFY(image != nullptr);
+        QCOMPARE(image->geometry(), QRect(136, 24, 105, 105));
+        // Drawn at its own size (988 x 1023 thousandths of an inch) from the
+        // box's top-left corner, unstretched.
+        QCOMPARE(image->pixmap().size(), QSize(95, 98));
+        QVERIFY(!image->hasScaledContents());
+        QCOMPARE(image->alignment() & (Qt::AlignLeft | Qt::AlignTop), Qt::AlignLeft | Qt::AlignTop);
+        CheckButtons(panel, {{"BitBtn1", {16, 72, 113, 25}, "По ф-ам Юнга"},
+                             {"BitBtn2", {248, 72, 113, 25}, "По ф-ам Гаусса"},
+                             {"BitBtn3", {48, 160, 113, 25}, "Описание"},
+                             {"BitBtn4", {216, 160, 113, 25}, "О программе"},
+                             {"BitBtn5", {136, 224, 113, 25}, "Выход"}});
+        for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5"}) {
+            QCOMPARE(Child<QPushButton>(panel, name)->parentWidget(), panel);
+        }
+    }
+
+    void tabRunsAlongTheButtons() {
+        // The focus chain, disabled buttons included.
+        QStringList chain;
+        QWidget* first = Child<QWidget>(Form1, "BitBtn1");
+        QWidget* widget = first;
+        do {
+            if (widget->focusPolicy() & Qt::TabFocus) {
+                chain << widget->objectName();
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QCOMPARE(chain, QStringList({"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5"}));
+    }
+
+    void theJungButtonShowsTheWorksheetModally() {
+        int shown = 0;
+        QTimer::singleShot(0, Form1, [&] {
+            auto* jung = Child<QPushButton>(Form1, "BitBtn1");
+            QTimer::singleShot(0, Form2, [&] {
+                ++shown;
+                QCOMPARE(QApplication::activeModalWidget(), Form2);
+                QVERIFY(Form2->isVisible());
+                // A click on the main window's exit button goes nowhere.
+                QWindow* main = Form1->windowHandle();
+                const QPoint exit = Child<QPushButton>(Form1, "BitBtn5")->geometry().center();
+                QTest::mouseClick(main, Qt::LeftButton, {}, exit);
+                QVERIFY(Form1->isVisible());
+                QTest::mouseClick(Child<QPushButton>(Form2, "BitBtn1"), Qt::LeftButton);
+                Form2->close();
+            });
+            QTest::mouseClick(jung, Qt::LeftButton);
+            // Back from the modal showing: the results are kept, the main
+            // window takes input again.
+            QCOMPARE(Child<QLineEdit>(Form2, "Xp")->text(), QStringLiteral("2924,515"));
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            QTest::mouseClick(Child<QPushButton>(Form1, "BitBtn5"), Qt::LeftButton);
+        });
+        QCOMPARE(application->Run(), 0);
+        QCOMPARE(shown, 1);
+        QVERIFY(Form1->isHidden());
+    }
+
+    void theCloseBoxEndsTheProgram() {
+        QTimer::singleShot(0, Form1, [] { Form1->close(); });
+        QCOMPARE(application->Run(), 0);
+        QVERIFY(Form1->isHidden());
+    }
+
+    void placeOnScreen() {
+        const QRect screen(0, 0, 800, 600);
+        QCOMPARE(zas::ui::PlaceOnScreen({324, 159, 200, 100}, screen), QPoint(324, 159));
+        QCOMPARE(zas::ui::PlaceOnScreen({324, 159, 585, 505}, screen), QPoint(215, 95));
+        QCOMPARE(zas::ui::PlaceOnScreen({-50, -20, 100, 100}, screen), QPoint(0, 0));
+        // Larger than the screen: its title bar stays reachable.
+        QCOMPARE(zas::ui::PlaceOnScreen({300, 300, 900, 700}, screen), QPoint(0, 0));
+        QCOMPARE(zas::ui::PlaceOnScreen({300, 300, 200, 100}, {1920, 0, 1280, 1024}),
+                 QPoint(1920, 300));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
