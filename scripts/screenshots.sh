@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots: starts Zasechka on a virtual X display with a
+# window manager (so title bars show), clicks through it with xdotool and
+# saves each window, frame included, under docs/screenshots/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [[ "${1:-}" != --inside ]]; then
+  tools=(xvfb xauth imagemagick xdotool openbox)
+  missing=()
+  for p in "${tools[@]}"; do
+    dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null | grep -q '^ii' || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    sudo=()
+    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+  fi
+  scripts/setup.sh
+  scripts/build.sh >/dev/null
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside
+fi
+
+out=docs/screenshots
+mkdir -p "$out"
+
+openbox >/dev/null 2>&1 &
+sleep 1
+# The worked examples are typed with a comma.
+LC_NUMERIC=ru_RU.UTF-8 ./build/zasechka >/dev/null 2>&1 &
+program=$!
+trap 'kill $program 2>/dev/null || true' EXIT
+
+window() {  # the id of the window whose title is $1, once it is shown
+  for _ in $(seq 50); do
+    for id in $(xdotool search --onlyvisible --class zasechka 2>/dev/null); do
+      if [[ "$(xdotool getwindowname "$id")" == "$1" ]]; then
+        echo "$id"
+        return
+      fi
+    done
+    sleep 0.1
+  done
+  echo "no window \"$1\"" >&2
+  exit 1
+}
+click() {  # window, x, y in its client area
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.5
+}
+shot() {  # window, file
+  sleep 0.5
+  import -frame -window "$1" "$out/$2"
+}
+
+main=$(window "Прямая засечка")
+shot "$main" main-window.png
+click "$main" 72 84          # По ф-ам Юнга
+jung=$(window "Решение Прямой засечки по формулам Юнга.")
+shot "$jung" jung-before.png
+click "$jung" 164 452        # Вычислить
+shot "$jung" jung-after.png
+click "$jung" 444 452        # Выход
+click "$main" 192 236        # Выход
+wait "$program" || true
+trap - EXIT
+echo "Screenshots in $out"
