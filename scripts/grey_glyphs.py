@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Write a greyed "disabled" twin beside every button glyph.
 
-For each *.svg in app/pictures and jung/glyphs (but not the clips picture,
-the application icon, or a file that is already a *_disabled.svg) this
-writes <name>_disabled.svg, in which every #rrggbb colour is replaced by a
-light grey taken from the colour's luminance: black becomes #808080 and
-white #e0e0e0, so the glyph reads as a faded grey button.
+For each *.svg in app/pictures, jung/glyphs and gauss/glyphs (but not the
+clips picture, the application icon, or a file that is already a
+*_disabled.svg) this writes <name>_disabled.svg, in which every #rrggbb
+colour is replaced by a light grey taken from the colour's luminance:
+black becomes #808080 and white #e0e0e0, so the glyph reads as a faded
+grey button.
 
 The output depends only on the source glyph, so running the script again
 changes nothing; a file is rewritten only when its text would differ.
@@ -17,7 +18,7 @@ import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-FOLDERS = ("app/pictures", "jung/glyphs")
+FOLDERS = ("app/pictures", "jung/glyphs", "gauss/glyphs")
 SKIP = {"clips.svg", "icon.svg"}
 SUFFIX = "_disabled"
 
