@@ -32,6 +32,14 @@ void Application::Adopt(std::unique_ptr<Form> window) {
     forms_.push_back(std::move(window));
 }
 
+std::vector<const Form*> Application::Forms() const {
+    std::vector<const Form*> forms;
+    for (const auto& form : forms_) {
+        forms.push_back(form.get());
+    }
+    return forms;
+}
+
 int Application::Run() {
     if (forms_.empty()) {
         return 0;

@@ -35,6 +35,9 @@ class Application {
     // the process's exit code, 0.
     int Run();
 
+    // The windows, in the order they were created.
+    std::vector<const Form*> Forms() const;
+
   private:
     void Adopt(std::unique_ptr<Form> window);
 

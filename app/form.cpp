@@ -53,6 +53,15 @@ Form::Form(QWidget* parent) : QDialog(parent) {
 }
 
 void Form::ShowModal() {
+    const QScreen* where = screen();
+    if (centred_ && where != nullptr) {
+        // Before its first showing a window has no frame yet.
+        QSize outer = frameGeometry().size();
+        if (outer == size()) {
+            outer = OuterSize(size());
+        }
+        move(CentreOnScreen(outer, where->availableGeometry()));
+    }
     exec();
 }
 
@@ -68,6 +77,8 @@ void Form::FinishSetup() {
         const QScreen* where = screen();
         move(where != nullptr ? PlaceOnScreen(wanted, where->availableGeometry())
                               : wanted.topLeft());
+    } else {
+        centred_ = true;
     }
 }
 
@@ -103,6 +114,11 @@ QPoint PlaceOnScreen(const QRect& wanted, const QRect& available) {
         placed.moveTop(available.top());
     }
     return placed.topLeft();
+}
+
+QPoint CentreOnScreen(QSize outer, const QRect& available) {
+    return {available.x() + (available.width() - outer.width()) / 2,
+            available.y() + (available.height() - outer.height()) / 2};
 }
 
 }  // namespace zas::ui

@@ -19,7 +19,8 @@ class Form : public QDialog {
     explicit Form(QWidget* parent = nullptr);
 
     // Shows the window modally and returns when it closes; while it is open no
-    // other window takes input. Callers ignore how it was closed.
+    // other window takes input. Callers ignore how it was closed. A window
+    // with no stored position opens centred on the screen each time.
     void ShowModal();
     // Hides the window; a modal showing ends, closing the main window ends
     // the program.
@@ -32,8 +33,11 @@ class Form : public QDialog {
     // no stored position opens centred.
     void FinishSetup();
 
-    // Escape closes nothing: the sheets have no cancel button.
+    // Escape closes nothing: no window has a cancel button.
     void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    bool centred_ = false;
 };
 
 // The sheets are laid out for 96 pixels per inch in "MS Sans Serif" and
@@ -47,6 +51,10 @@ void ApplySheetFonts(QWidget* root);
 // leave part of it off the screen; then moved just far enough to be whole
 // (its top-left corner kept on the screen first).
 QPoint PlaceOnScreen(const QRect& wanted, const QRect& available);
+
+// Where a window of the given outer size is put to stand in the middle of
+// the screen's usable area.
+QPoint CentreOnScreen(QSize outer, const QRect& available);
 
 // The outer size of a window of the given client size: the sheets' sizes are
 // given with a frame of 4 pixels each side and a 23-pixel title bar.

@@ -2,13 +2,11 @@
 #include <QApplication>
 
 #include "app/application.h"
-#include "app/main_form.h"
-#include "jung/ung.h"
+#include "app/startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication toolkit(argc, argv);
     zas::ui::Application application;
-    application.CreateForm(Form1);
-    application.CreateForm(Form2);
+    zas::ui::CreateForms(application);
     return application.Run();
 }

@@ -1,6 +1,9 @@
 #include "app/main_form.h"
 
+#include "app/About/about.h"
+#include "app/Opic/opic.h"
 #include "app/messages.h"
+#include "gauss/gays.h"
 #include "jung/ung.h"
 #include "ui_main_form.h"
 
@@ -11,6 +14,9 @@ TForm1::TForm1(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm1>(
     FinishSetup();
     zas::ui::OnClick(ui->BitBtn5, this, &TForm1::BitBtn5Click);
     zas::ui::OnClick(ui->BitBtn1, this, &TForm1::BitBtn1Click);
+    zas::ui::OnClick(ui->BitBtn2, this, &TForm1::BitBtn2Click);
+    zas::ui::OnClick(ui->BitBtn4, this, &TForm1::BitBtn4Click);
+    zas::ui::OnClick(ui->BitBtn3, this, &TForm1::BitBtn3Click);
 }
 
 TForm1::~TForm1() = default;
@@ -21,4 +27,16 @@ void TForm1::BitBtn5Click() {
 
 void TForm1::BitBtn1Click() {
     Form2->ShowModal();
+}
+
+void TForm1::BitBtn2Click() {
+    Form3->ShowModal();
+}
+
+void TForm1::BitBtn4Click() {
+    AboutBox->ShowModal();
+}
+
+void TForm1::BitBtn3Click() {
+    Form4->ShowModal();
 }

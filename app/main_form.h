@@ -18,6 +18,9 @@ class TForm1 : public zas::ui::Form {
 
     void BitBtn5Click();  // Выход: ends the program
     void BitBtn1Click();  // По ф-ам Юнга
+    void BitBtn2Click();  // По ф-ам Гаусса
+    void BitBtn4Click();  // О программе
+    void BitBtn3Click();  // Описание
 
   private:
     std::unique_ptr<Ui::TForm1> ui;

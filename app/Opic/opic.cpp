@@ -1,0 +1,16 @@
+#include "app/Opic/opic.h"
+
+#include <QScrollBar>
+
+#include "ui_opic.h"
+
+TForm4* Form4 = nullptr;
+
+TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>()) {
+    ui->setupUi(this);
+    FinishSetup();
+    // The text is only read: the pointer stays an arrow over it.
+    ui->RichEdit1->viewport()->setCursor(Qt::ArrowCursor);
+}
+
+TForm4::~TForm4() = default;
