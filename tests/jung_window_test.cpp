@@ -11,6 +11,7 @@
 #include "jung/ung.h"
 #include "tests/map_fields.h"
 #include "tests/sheet_checks.h"
+#include "tests/worksheet_window.h"
 
 using namespace zas::testing;
 
@@ -113,54 +114,17 @@ class JungWindowTest : public QObject {
 
   private:
     TForm2* form = nullptr;
-
-    QLineEdit* Field(const char* name) const {
-        return form->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    QPushButton* Button(const char* name) const {
-        return form->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    QStringList Texts(const QStringList& names) const {
-        QStringList texts;
-        for (const QString& name : names) {
-            texts << form->findChild<QLineEdit*>(name)->text();
-        }
-        return texts;
-    }
-    QStringList AllTexts() const {
-        QStringList texts;
-        for (const FieldRow& row : kFields) {
-            texts << Field(row.name)->text();
-        }
-        return texts;
-    }
-    void MarkOutputs() {
-        for (const QString& name : kOutputs) {
-            form->findChild<QLineEdit*>(name)->setText(QStringLiteral("old"));
-        }
-    }
-    void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
-
-    // Shows the window modally, runs the actions inside its modal loop, and
-    // returns once it has closed. A window the actions leave open is closed
-    // here, and the test fails.
-    void WhileShownModally(const std::function<void()>& actions) {
-        bool left_open = false;
-        QTimer::singleShot(0, form, [&] {
-            actions();
-            if (form->isVisible()) {
-                left_open = true;
-                form->close();
-            }
-        });
-        form->ShowModal();
-        QVERIFY(!left_open);
-    }
+    std::unique_ptr<SheetUnderTest> sheet;
 
   private slots:
     void initTestCase() { zas::SetDecimalSeparator(","); }
-    void init() { form = new TForm2; }
+    void init() {
+        form = new TForm2;
+        sheet = std::make_unique<SheetUnderTest>(form, kFields, kOutputs,
+                                                 SheetButtons{"BitBtn1", "BitBtn3", "BitBtn2"});
+    }
     void cleanup() {
+        sheet.reset();
         delete form;
         form = nullptr;
     }
@@ -189,30 +153,11 @@ class JungWindowTest : public QObject {
     }
 
     void fieldsAndButtonsLieAboveLabelsAndLines() {
-        // Later children are painted over earlier ones.
-        const QObjectList& children = form->children();
-        qsizetype last_drawing = -1;
-        qsizetype first_control = children.size();
-        for (qsizetype i = 0; i < children.size(); ++i) {
-            const bool control = qobject_cast<QLineEdit*>(children[i]) != nullptr ||
-                                 qobject_cast<QPushButton*>(children[i]) != nullptr;
-            if (control) {
-                first_control = std::min(first_control, i);
-            } else if (qobject_cast<QFrame*>(children[i]) != nullptr) {
-                last_drawing = i;
-            }
-        }
-        QVERIFY(last_drawing < first_control);
         // The short line above the third heading line crosses its captions.
-        const qsizetype bevel9 = children.indexOf(form->findChild<QFrame*>("Bevel9"));
-        for (const char* label : {"Label19", "Label20", "Label21", "Label22"}) {
-            QVERIFY(children.indexOf(form->findChild<QLabel*>(label)) < bevel9);
-        }
+        sheet->CheckPaintingOrder("Bevel9", {"Label19", "Label20", "Label21", "Label22"});
     }
 
     void tabRunsInTheTablesOrder() {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form));
         QStringList expected;
         for (const FieldRow& row : kFields) {
             expected << QString::fromLatin1(row.name);
@@ -222,82 +167,24 @@ class JungWindowTest : public QObject {
         expected.insert(30, QStringLiteral("BitBtn3"));
         expected.insert(30, QStringLiteral("BitBtn2"));
         expected.insert(30, QStringLiteral("BitBtn1"));
-        const std::vector<QString> walk = TabWalk(Field("EAg"));
-        QCOMPARE(QStringList(walk.begin(), walk.end()), expected);
+        sheet->CheckTabOrder(expected);
     }
 
-    void computeShowsTheWorkedExample() {
-        RecordedMessages messages;
-        form->show();
-        const QStringList inputs_before = AllTexts();
-        Click("BitBtn1");
-        QCOMPARE(Texts(kOutputs), kWorkedExample);
-        QVERIFY(messages.messages.empty());
-        QVERIFY(messages.errors.empty());
-        // The inputs are read, never rewritten.
-        const QStringList after = AllTexts();
-        for (qsizetype i = 0; i < after.size(); ++i) {
-            if (!kOutputs.contains(QString::fromLatin1(kFields[i].name))) {
-                QCOMPARE(after[i], inputs_before[i]);
-            }
-        }
-    }
+    void computeShowsTheWorkedExample() { sheet->CheckComputeKeepsTheInputs(kWorkedExample); }
 
     void fieldsAreReadAndWrittenUnchangedByName() {
-        zas::WorksheetFields& fields = *form;
-        Field("EXa")->setText(QStringLiteral("  823,61 "));
-        QCOMPARE(fields.GetText("EXa"), std::string("  823,61 "));
-        fields.SetText("Yp", "−5 β");
-        QCOMPARE(Field("Yp")->text(), QStringLiteral("−5 β"));
-        // Names are case-sensitive: this sheet has Ebbs, not EBbs.
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, fields.GetText("EBbs"));
-        QCOMPARE(fields.GetText("Ebbs"), std::string("16"));
-    }
-
-    void fieldsHaveNoLengthLimit() {
-        const QString long_number(100000, QLatin1Char('7'));
-        Field("EXa")->clear();
-        Field("EXa")->insert(long_number);
-        QCOMPARE(Field("EXa")->text().size(), long_number.size());
+        // This sheet has Ebbs, not EBbs.
+        sheet->CheckFieldsByName("Ebbs", "EBbs", "16");
     }
 
     void clearEmptiesEveryFieldThenComputeAsksForInput() {
-        RecordedMessages messages;
-        form->show();
-        Click("BitBtn1");
-        Click("BitBtn3");
-        QCOMPARE(AllTexts(), QStringList(kFields.size(), QString()));
-        QVERIFY(form->isVisible());
-        Click("BitBtn1");
-        QCOMPARE(messages.messages, std::vector<std::string>{
-                                        "Введите исходные данные(они обозначены красным цветом)"});
-        QCOMPARE(AllTexts(), QStringList(kFields.size(), QString()));
+        sheet->CheckClearThenComputeAsksForInput();
     }
 
-    void missingInputChangesNoField() {
-        RecordedMessages messages;
-        form->show();
-        MarkOutputs();
-        Field("EYc")->clear();
-        const QStringList before = AllTexts();
-        Click("BitBtn1");
-        QCOMPARE(messages.messages, std::vector<std::string>{
-                                        "Введите исходные данные(они обозначены красным цветом)"});
-        QCOMPARE(AllTexts(), before);
-    }
+    void missingInputChangesNoField() { sheet->CheckMissingInput("EYc"); }
 
     void aTextThatIsNoNumberGoesToTheErrorReport() {
-        RecordedMessages messages;
-        form->show();
-        MarkOutputs();
-        Field("EXa")->setText(QStringLiteral("823.61"));
-        const QStringList before = AllTexts();
-        Click("BitBtn1");
-        QCOMPARE(messages.errors,
-                 std::vector<std::string>{"'823.61' не является правильным числом"});
-        QVERIFY(messages.messages.empty());
-        QCOMPARE(AllTexts(), before);
-        QVERIFY(form->isVisible());
+        sheet->CheckUnreadableNumber("EXa", "823.61");
     }
 
     void divisionByZeroKeepsTheEarlierSteps() {
@@ -305,71 +192,26 @@ class JungWindowTest : public QObject {
         // determination divides by a zero sum.
         RecordedMessages messages;
         form->show();
-        MarkOutputs();
-        for (const auto& [name, text] : {std::pair{"EAg", "100"},
-                                         {"EAm", "0"},
-                                         {"EAs", "0"},
-                                         {"EBg", "80"},
-                                         {"EBm", "0"},
-                                         {"EBs", "0"}}) {
-            Field(name)->setText(QString::fromLatin1(text));
-        }
-        Click("BitBtn1");
+        sheet->MarkOutputs();
+        sheet->Type({{"EAg", "100"},
+                     {"EAm", "0"},
+                     {"EAs", "0"},
+                     {"EBg", "80"},
+                     {"EBm", "0"},
+                     {"EBs", "0"}});
+        sheet->Compute();
         QCOMPARE(messages.errors, std::vector<std::string>{"Деление на ноль"});
-        QCOMPARE(Texts(kOutputs),
+        QCOMPARE(sheet->Outputs(),
                  QStringList({"0,17632", "-0,17632", "0", "-0,04254", "1,97642", "1,93388", "old",
                               "old", "old", "old", "old", "old"}));
         QVERIFY(form->isVisible());
     }
 
-    void exitEmptiesTheSheetAndClosesIt() {
-        WhileShownModally([&] {
-            QVERIFY(QApplication::activeModalWidget() == form);
-            Click("BitBtn1");
-            Click("BitBtn2");
-        });
-        QVERIFY(form->isHidden());
-        QCOMPARE(AllTexts(), QStringList(kFields.size(), QString()));
-        // Shown again, it is still empty.
-        WhileShownModally([&] {
-            QCOMPARE(AllTexts(), QStringList(kFields.size(), QString()));
-            form->close();
-        });
-    }
+    void exitEmptiesTheSheetAndClosesIt() { sheet->CheckExitEmptiesTheSheetAndClosesIt(); }
 
-    void theCloseBoxKeepsEveryText() {
-        QStringList shown;
-        WhileShownModally([&] {
-            Click("BitBtn1");
-            shown = AllTexts();
-            form->close();  // what the title bar's close box does
-        });
-        QVERIFY(form->isHidden());
-        QCOMPARE(AllTexts(), shown);
-        WhileShownModally([&] {
-            QCOMPARE(AllTexts(), shown);
-            form->close();
-        });
-    }
+    void theCloseBoxKeepsEveryText() { sheet->CheckTheCloseBoxKeepsEveryText(); }
 
-    void enterComputesNothingAndEscapeClosesNothing() {
-        RecordedMessages messages;
-        WhileShownModally([&] {
-            QVERIFY(QTest::qWaitForWindowActive(form));
-            for (QWidget* focus : std::initializer_list<QWidget*>{Field("EXa"), Button("BitBtn1"),
-                                                                  Button("BitBtn2")}) {
-                focus->setFocus(Qt::TabFocusReason);
-                QTest::keyClick(focus, Qt::Key_Return);
-                QTest::keyClick(focus, Qt::Key_Enter);
-                QTest::keyClick(focus, Qt::Key_Escape);
-            }
-            QVERIFY(form->isVisible());
-            QCOMPARE(Texts(kOutputs), QStringList(kOutputs.size(), QString()));
-            QCOMPARE(Field("EAg")->text(), QStringLiteral("103"));
-            form->close();
-        });
-        QVERIFY(messages.messages.empty() && messages.errors.empty());
-    }
+    void enterComputesNothingAndEscapeClosesNothing() { sheet->CheckEnterAndEscapeDoNothing(); }
 
     void anyErrorAHandlerRaisesStopsAtTheReport() {
         RecordedMessages messages;
@@ -390,13 +232,13 @@ class JungWindowTest : public QObject {
             QCOMPARE(box->buttons().size(), 1);
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         };
-        WhileShownModally([&] {
-            Field("EAg")->clear();
+        sheet->WhileShownModally([&] {
+            sheet->Field("EAg")->clear();
             QTimer::singleShot(0, form, answer);
-            Click("BitBtn1");
-            Field("EAg")->setText(QStringLiteral("1O3"));  // a letter O for a zero
+            sheet->Compute();
+            sheet->Type({{"EAg", "1O3"}});  // a letter O for a zero
             QTimer::singleShot(0, form, answer);
-            Click("BitBtn1");
+            sheet->Compute();
             QVERIFY(form->isVisible());
             form->close();
         });

@@ -4,9 +4,13 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "app/About/about.h"
+#include "app/Opic/opic.h"
 #include "app/application.h"
 #include "app/main_form.h"
+#include "app/startup.h"
 #include "arith/number_text.h"
+#include "gauss/gays.h"
 #include "jung/ung.h"
 #include "tests/sheet_checks.h"
 
@@ -26,8 +30,7 @@ class MainWindowTest : public QObject {
   private slots:
     void init() {
         application = std::make_unique<zas::ui::Application>();
-        application->CreateForm(Form1);
-        application->CreateForm(Form2);
+        zas::ui::CreateForms(*application);
         zas::SetDecimalSeparator(",");
     }
     void cleanup() { application.reset(); }
@@ -70,46 +73,64 @@ class MainWindowTest : public QObject {
         }
     }
 
-    void tabRunsAlongTheButtons() {
-        // The focus chain, disabled buttons included.
-        QStringList chain;
-        QWidget* first = Child<QWidget>(Form1, "BitBtn1");
-        QWidget* widget = first;
-        do {
-            if (widget->focusPolicy() & Qt::TabFocus) {
-                chain << widget->objectName();
-            }
-            widget = widget->nextInFocusChain();
-        } while (widget != first);
-        QCOMPARE(chain, QStringList({"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5"}));
+    void startUpCreatesEveryWindowOnceInOrder() {
+        QStringList created;
+        for (const zas::ui::Form* form : application->Forms()) {
+            created << form->objectName();
+            QVERIFY(form->isHidden());
+        }
+        QCOMPARE(created, QStringList({"Form1", "Form2", "Form3", "AboutBox", "Form4"}));
+        const std::vector<const zas::ui::Form*> forms = application->Forms();
+        QVERIFY(forms[0] == Form1 && forms[1] == Form2 && forms[2] == Form3 &&
+                forms[3] == AboutBox && forms[4] == Form4);
+        // The worksheets hold their worked examples before they are shown.
+        QCOMPARE(Child<QLineEdit>(Form2, "EAg")->text(), QStringLiteral("103"));
+        QCOMPARE(Child<QLineEdit>(Form3, "EAg")->text(), QStringLiteral("0"));
     }
 
-    void theJungButtonShowsTheWorksheetModally() {
-        int shown = 0;
+    void tabRunsAlongTheButtons() {
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        const std::vector<QString> walk = TabWalk(Child<QWidget>(Form1, "BitBtn1"));
+        QCOMPARE(QStringList(walk.begin(), walk.end()),
+                 QStringList({"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5"}));
+    }
+
+    void everyButtonShowsItsWindowModally() {
+        const std::vector<std::pair<const char*, QWidget*>> buttons = {
+            {"BitBtn1", Form2}, {"BitBtn2", Form3}, {"BitBtn3", Form4}, {"BitBtn4", AboutBox}};
+        QStringList shown;
         QTimer::singleShot(0, Form1, [&] {
-            auto* jung = Child<QPushButton>(Form1, "BitBtn1");
-            QTimer::singleShot(0, Form2, [&] {
-                ++shown;
-                QCOMPARE(QApplication::activeModalWidget(), Form2);
-                QVERIFY(Form2->isVisible());
-                // A click on the main window's exit button goes nowhere.
-                QWindow* main = Form1->windowHandle();
-                const QPoint exit = Child<QPushButton>(Form1, "BitBtn5")->geometry().center();
-                QTest::mouseClick(main, Qt::LeftButton, {}, exit);
-                QVERIFY(Form1->isVisible());
-                QTest::mouseClick(Child<QPushButton>(Form2, "BitBtn1"), Qt::LeftButton);
-                Form2->close();
-            });
-            QTest::mouseClick(jung, Qt::LeftButton);
-            // Back from the modal showing: the results are kept, the main
-            // window takes input again.
-            QCOMPARE(Child<QLineEdit>(Form2, "Xp")->text(), QStringLiteral("2924,515"));
-            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            for (const auto& [name, window] : buttons) {
+                QTimer::singleShot(0, window, [&, window = window] {
+                    shown << window->objectName();
+                    QCOMPARE(QApplication::activeModalWidget(), window);
+                    QVERIFY(window->isVisible());
+                    // A click on the main window's exit button goes nowhere.
+                    QWindow* main = Form1->windowHandle();
+                    const QPoint exit = Child<QPushButton>(Form1, "BitBtn5")->geometry().center();
+                    QTest::mouseClick(main, Qt::LeftButton, {}, exit);
+                    QVERIFY(Form1->isVisible());
+                    window->close();
+                });
+                QTest::mouseClick(Child<QPushButton>(Form1, name), Qt::LeftButton);
+                QCOMPARE(QApplication::activeModalWidget(), nullptr);
+                QVERIFY(window->isHidden());
+            }
             QTest::mouseClick(Child<QPushButton>(Form1, "BitBtn5"), Qt::LeftButton);
         });
         QCOMPARE(application->Run(), 0);
-        QCOMPARE(shown, 1);
+        QCOMPARE(shown, QStringList({"Form2", "Form3", "Form4", "AboutBox"}));
         QVERIFY(Form1->isHidden());
+    }
+
+    void theWorksheetsShareNothing() {
+        QTest::mouseClick(Child<QPushButton>(Form3, "BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(Form2, "BitBtn3"), Qt::LeftButton);
+        QCOMPARE(Child<QLineEdit>(Form3, "Xp")->text(), QStringLiteral("2924,49"));
+        QCOMPARE(Child<QLineEdit>(Form3, "EAg")->text(), QStringLiteral("0"));
+        QCOMPARE(Child<QLineEdit>(Form2, "Xp")->text(), QString());
+        QCOMPARE(Child<QLineEdit>(Form2, "EYbb")->text(), QString());
     }
 
     void theCloseBoxEndsTheProgram() {

@@ -1,0 +1,231 @@
+// The Gauss worksheet window: its controls against the sheet's tables, and
+// the sheet worked through real clicks and keys.
+#include <QtTest>
+
+#include "arith/number_text.h"
+#include "gauss/gays.h"
+#include "tests/map_fields.h"
+#include "tests/sheet_checks.h"
+#include "tests/worksheet_window.h"
+
+using namespace zas::testing;
+
+namespace {
+
+constexpr SheetFont W = SheetFont::kWindow;
+constexpr SheetFont H = SheetFont::kHeading;
+constexpr SheetFont S = SheetFont::kSmallHeading;
+constexpr SheetFont G = SheetFont::kGreek;
+constexpr SheetColour T = SheetColour::kText;
+constexpr SheetColour R = SheetColour::kRed;
+constexpr SheetColour Gr = SheetColour::kGreen;
+
+const std::vector<LabelRow> kLabels = {
+    {"Label1", {40, 64, 51, 20}, "Пункт", H, T},
+    {"Label36", {112, 40, 110, 16}, "Дирекционные", S, T},
+    {"Label2", {144, 64, 36, 16}, "углы", S, T},
+    {"Label3", {192, 64, 21, 19}, "α1", G, T},
+    {"Label4", {192, 88, 21, 19}, "α2", G, T},
+    {"Label8", {256, 64, 23, 20}, "\u0425\u0440", H, R},
+    {"Label16", {360, 40, 17, 20}, "tg", H, T},
+    {"Label17", {376, 40, 21, 19}, "α1", G, T},
+    {"Label15", {360, 64, 17, 20}, "tg", H, T},
+    {"Label18", {376, 64, 21, 19}, "α2", G, T},
+    {"Label19", {336, 88, 17, 20}, "tg", H, T},
+    {"Label20", {352, 88, 36, 19}, "α1 \u2212", G, T},
+    {"Label21", {392, 88, 17, 20}, "tg", H, T},
+    {"Label22", {408, 88, 21, 19}, "α2", G, T},
+    {"Label23", {488, 72, 23, 20}, "Y\u0440", H, R},
+    // The first block is lettered in Cyrillic, the second in Latin.
+    {"Label5", {64, 128, 13, 20}, "\u0410", H, R},
+    {"Label7", {64, 168, 13, 20}, "\u0412", H, R},
+    {"Label6", {64, 208, 12, 20}, "\u0420", H, T},
+    {"Label26", {64, 256, 13, 20}, "B", H, R},
+    {"Label25", {64, 296, 13, 20}, "C", H, R},
+    {"Label24", {64, 336, 12, 20}, "P", H, SheetColour::kBlack},
+    {"Label28", {144, 120, 6, 13}, "\u043e", W, T},
+    {"Label11", {176, 128, 3, 13}, "`", W, T},
+    {"Label13", {208, 128, 6, 13}, "``", W, T},
+    {"Label10", {144, 160, 6, 13}, "\u043e", W, T},
+    {"Label29", {176, 168, 3, 13}, "`", W, T},
+    {"Label32", {208, 168, 6, 13}, "``", W, T},
+    {"Label9", {144, 248, 6, 13}, "\u043e", W, T},
+    {"Label12", {176, 256, 3, 13}, "`", W, R},
+    {"Label14", {208, 256, 6, 13}, "``", W, T},
+    {"Label27", {144, 288, 6, 13}, "\u043e", W, T},
+    {"Label30", {176, 296, 3, 13}, "`", W, R},
+    {"Label31", {208, 296, 6, 13}, "``", W, T},
+    {"Label33", {120, 392, 80, 20}, "Средние:", H, T},
+    {"Label34", {208, 392, 33, 20}, "\u0425\u0440=", H, Gr},
+    {"Label35", {344, 392, 33, 20}, "Y\u0440=", H, Gr},
+};
+
+// The table is shorter than the Jung sheet's, and two short lines cross the
+// angle column above each row P.
+const std::vector<LineRow> kLines = {
+    {"Bevel2", {32, 32, 513, 2}},    {"Bevel1", {32, 112, 513, 2}},
+    {"Bevel7", {32, 240, 513, 2}},   {"Bevel13", {32, 368, 513, 2}},
+    {"Bevel3", {32, 32, 1, 337}},    {"Bevel4", {104, 32, 1, 337}},
+    {"Bevel5", {224, 32, 1, 337}},   {"Bevel6", {312, 32, 1, 337}},
+    {"Bevel8", {456, 32, 1, 337}},   {"Bevel10", {544, 32, 1, 337}},
+    {"Bevel9", {312, 88, 145, 2}},   {"Bevel11", {312, 200, 145, 2}},
+    {"Bevel12", {312, 328, 145, 2}}, {"Bevel14", {104, 200, 121, 2}},
+    {"Bevel15", {104, 328, 121, 2}},
+};
+
+// In tab order.
+const std::vector<FieldRow> kFields = {
+    {"EAg", {120, 128}, 25, "0", R},        {"EAm", {152, 128}, 25, "30", R},
+    {"EAs", {184, 128}, 25, "30", R},       {"EXA", {232, 128}, 73, "823,61", R},
+    {"EBg", {120, 168}, 25, "322", R},      {"EBm", {152, 168}, 25, "25", R},
+    {"EBs", {184, 168}, 25, "22", R},       {"EXb", {232, 168}, 73, "329,83", R},
+    {"EXp", {232, 208}, 73, "", T},         {"EYa", {464, 128}, 73, "-192,37", R},
+    {"EYb", {464, 168}, 73, "1822,81", R},  {"EYp", {464, 208}, 73, "", T},
+    {"Etga1", {352, 128}, 73, "", T},       {"Etga2", {352, 168}, 73, "", T},
+    {"Etga1a2", {352, 208}, 73, "", T},     {"ECg", {120, 296}, 25, "261", R},
+    {"EBbg", {120, 256}, 25, "322", R},     {"ECm", {152, 296}, 25, "41", R},
+    {"EBbm", {152, 256}, 25, "25", R},      {"EBbs", {184, 256}, 25, "22", R},
+    {"ECs", {184, 296}, 25, "38", R},       {"EXc", {232, 296}, 73, "3138,17", R},
+    {"EXbb", {232, 256}, 73, "329,83", R},  {"Etgaa1aa2", {352, 336}, 73, "", T},
+    {"Etgaa2", {352, 296}, 73, "", T},      {"Etgaa1", {352, 256}, 73, "", T},
+    {"EXpp", {232, 336}, 73, "", T},        {"EYc", {464, 296}, 73, "1290,17", R},
+    {"EYbb", {464, 256}, 73, "1822,81", R}, {"EYpp", {464, 336}, 73, "", T},
+    {"Yp", {384, 392}, 73, "", Gr},         {"Xp", {248, 392}, 73, "", Gr},
+};
+
+const std::vector<ButtonRow> kButtons = {
+    {"BitBtn1", {112, 432, 89, 25}, "Вычислить"},
+    {"BitBtn2", {272, 432, 89, 25}, "Очистить"},
+    {"BitBtn3", {424, 432, 89, 25}, "Выход"},
+};
+
+// In the order the computation writes them.
+const QStringList kOutputs = {"Etga1",  "Etga2",     "Etga1a2", "EXp",  "EYp", "Etgaa1",
+                              "Etgaa2", "Etgaa1aa2", "EXpp",    "EYpp", "Xp",  "Yp"};
+
+const QStringList kWorkedExample = {"0,00887", "-0,76947", "0,77834", "2924,53",
+                                    "-173,73", "-0,76947", "6,84963", "-7,6191",
+                                    "2924,45", "-173,67",  "2924,49", "-173,7"};
+
+}  // namespace
+
+class GaussWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    TForm3* form = nullptr;
+    std::unique_ptr<SheetUnderTest> sheet;
+
+  private slots:
+    void initTestCase() { zas::SetDecimalSeparator(","); }
+    void init() {
+        form = new TForm3;
+        sheet = std::make_unique<SheetUnderTest>(form, kFields, kOutputs,
+                                                 SheetButtons{"BitBtn1", "BitBtn2", "BitBtn3"});
+    }
+    void cleanup() {
+        sheet.reset();
+        delete form;
+        form = nullptr;
+    }
+
+    void windowAsStored() {
+        QCOMPARE(form->objectName(), QStringLiteral("Form3"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Решение прямой засечки по формулам Гаусса."));
+        QCOMPARE(form->size(), QSize(576, 478));
+        QCOMPARE(zas::ui::OuterSize(form->size()), QSize(584, 505));
+        CheckFont(form, SheetFont::kWindow);
+        QVERIFY(form->isHidden());
+        QCOMPARE(form->layout(), nullptr);
+    }
+
+    void controlsAsTheTablesGiveThem() {
+        CheckLabels(form, kLabels);
+        CheckLines(form, kLines);
+        CheckFields(form, kFields);
+        CheckButtons(form, kButtons);
+        QCOMPARE(form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).size(), 36);
+        QCOMPARE(form->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).size(), 32);
+        QCOMPARE(form->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size(), 3);
+        QCOMPARE(form->findChildren<QFrame*>(Qt::FindDirectChildrenOnly).size(), 36 + 15);
+        // The exit button shows the main window's open door.
+        QCOMPARE(sheet->Button("BitBtn3")->icon().pixmap(16, 16).toImage(),
+                 QIcon(QStringLiteral(":/app/pictures/door_open.svg")).pixmap(16, 16).toImage());
+    }
+
+    void fieldsAndButtonsLieAboveLabelsAndLines() {
+        sheet->CheckPaintingOrder("Bevel9", {"Label19", "Label20", "Label21", "Label22"});
+    }
+
+    void tabRunsInTheTablesOrder() {
+        // The means, Yp before Xp, then the buttons left to right.
+        QStringList expected;
+        for (const FieldRow& row : kFields) {
+            expected << QString::fromLatin1(row.name);
+        }
+        expected << "BitBtn1"
+                 << "BitBtn2"
+                 << "BitBtn3";
+        sheet->CheckTabOrder(expected);
+    }
+
+    void computeShowsTheWorkedExample() { sheet->CheckComputeKeepsTheInputs(kWorkedExample); }
+
+    void fieldsAreReadAndWrittenUnchangedByName() {
+        // This sheet has EBbs and EXA, not Ebbs and EXa.
+        sheet->CheckFieldsByName("EBbs", "Ebbs", "22");
+        sheet->CheckFieldsByName("EXA", "EXa", "823,61");
+    }
+
+    void aDirectionDueSouthFromA() {
+        // alpha1 = 180°: tg alpha1 is 0, and the mean Y is cut to one decimal.
+        RecordedMessages messages;
+        form->show();
+        sheet->Type({{"EAg", "180"}, {"EAm", "0"}, {"EAs", "0"}});
+        sheet->Compute();
+        QCOMPARE(sheet->Outputs(),
+                 QStringList({"0", "-0,76947", "0,76947", "2948,74", "-192,36", "-0,76947",
+                              "6,84963", "-7,6191", "2924,45", "-173,67", "2936,595", "-183"}));
+        QVERIFY(messages.messages.empty() && messages.errors.empty());
+    }
+
+    void aDirectionDueEastFromCStopsAtItsTangent() {
+        // alpha3 = 90°: the first determination and tg alpha2' are written,
+        // then tg alpha3 has no finite value.
+        RecordedMessages messages;
+        form->show();
+        sheet->MarkOutputs();
+        sheet->Type({{"ECg", "90"}, {"ECm", "0"}, {"ECs", "0"}});
+        sheet->Compute();
+        QCOMPARE(messages.errors,
+                 std::vector<std::string>{"Недопустимая операция с плавающей точкой"});
+        QStringList expected = kWorkedExample.mid(0, 6);
+        expected << "old"
+                 << "old"
+                 << "old"
+                 << "old"
+                 << "old"
+                 << "old";
+        QCOMPARE(sheet->Outputs(), expected);
+        QVERIFY(form->isVisible());
+    }
+
+    void clearEmptiesEveryFieldThenComputeAsksForInput() {
+        sheet->CheckClearThenComputeAsksForInput();
+    }
+
+    void missingInputChangesNoField() { sheet->CheckMissingInput("EXbb"); }
+
+    void aTextThatIsNoNumberGoesToTheErrorReport() {
+        sheet->CheckUnreadableNumber("EYbb", "1822.81");
+    }
+
+    void exitEmptiesTheSheetAndClosesIt() { sheet->CheckExitEmptiesTheSheetAndClosesIt(); }
+
+    void theCloseBoxKeepsEveryText() { sheet->CheckTheCloseBoxKeepsEveryText(); }
+
+    void enterComputesNothingAndEscapeClosesNothing() { sheet->CheckEnterAndEscapeDoNothing(); }
+};
+
+QTEST_MAIN(GaussWindowTest)
+#include "gauss_window_test.moc"
