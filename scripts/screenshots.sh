@@ -49,6 +49,10 @@ click() {  # window, x, y in its client area
   xdotool mousemove --window "$1" "$2" "$3" click 1
   sleep 0.5
 }
+press() {  # window, key: typed as on the keyboard, into that window
+  xdotool windowactivate --sync "$1" key "$2"
+  sleep 0.5
+}
 shot() {  # window, file
   sleep 0.5
   import -frame -window "$1" "$out/$2"
@@ -62,6 +66,20 @@ shot "$jung" jung-before.png
 click "$jung" 164 452        # Вычислить
 shot "$jung" jung-after.png
 click "$jung" 444 452        # Выход
+click "$main" 304 84         # По ф-ам Гаусса
+gauss=$(window "Решение прямой засечки по формулам Гаусса.")
+shot "$gauss" gauss-before.png
+click "$gauss" 156 444       # Вычислить
+shot "$gauss" gauss-after.png
+click "$gauss" 468 444       # Выход
+click "$main" 104 172        # Описание
+description=$(window "Описание")
+shot "$description" description.png
+press "$description" alt+F4
+click "$main" 272 172        # О программе
+about=$(window "About")
+shot "$about" about.png
+press "$about" Return     # OK, the default button
 click "$main" 192 236        # Выход
 wait "$program" || true
 trap - EXIT
