@@ -20,23 +20,6 @@ using namespace zas::testing;
 class DescriptionAndAboutTest : public QObject {
     Q_OBJECT
 
-  private:
-    // Shows the window modally, runs the actions inside its modal loop and
-    // returns how the showing ended; a window the actions leave open fails.
-    static int WhileShownModally(zas::ui::Form* form, const std::function<void()>& actions) {
-        bool left_open = false;
-        QTimer::singleShot(0, form, [&] {
-            actions();
-            if (form->isVisible()) {
-                left_open = true;
-                form->close();
-            }
-        });
-        form->ShowModal();
-        [&] { QVERIFY(!left_open); }();
-        return form->result();
-    }
-
   private slots:
     void theDescriptionAsStored() {
         TForm4 form;

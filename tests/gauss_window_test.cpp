@@ -6,7 +6,7 @@
 #include "gauss/gays.h"
 #include "tests/map_fields.h"
 #include "tests/sheet_checks.h"
-#include "tests/worksheet_window.h"
+#include "tests/sheet_window_test_base.h"
 
 using namespace zas::testing;
 
@@ -107,28 +107,38 @@ const QStringList kWorkedExample = {"0,00887", "-0,76947", "0,77834", "2924,53",
                                     "-173,73", "-0,76947", "6,84963", "-7,6191",
                                     "2924,45", "-173,67",  "2924,49", "-173,7"};
 
+// The means, Yp before Xp, then the buttons left to right.
+QStringList TabOrder() {
+    QStringList order;
+    for (const FieldRow& row : kFields) {
+        order << QString::fromLatin1(row.name);
+    }
+    return order << "BitBtn1"
+                 << "BitBtn2"
+                 << "BitBtn3";
+}
+
 }  // namespace
 
-class GaussWindowTest : public QObject {
+class GaussWindowTest : public SheetWindowTestBase {
     Q_OBJECT
 
-  private:
-    TForm3* form = nullptr;
-    std::unique_ptr<SheetUnderTest> sheet;
+  public:
+    GaussWindowTest()
+        : SheetWindowTestBase({.create = [] { return new TForm3; },
+                               .fields = kFields,
+                               .outputs = kOutputs,
+                               .worked_example = kWorkedExample,
+                               .tab_order = TabOrder(),
+                               .compute = "BitBtn1",
+                               .clear = "BitBtn2",
+                               .exit = "BitBtn3",
+                               // This sheet has EBbs and EXA, not Ebbs and EXa.
+                               .names = {{"EBbs", "Ebbs"}, {"EXA", "EXa"}},
+                               .emptied = "EXbb",
+                               .unreadable = {"EYbb", "1822.81"}}) {}
 
   private slots:
-    void initTestCase() { zas::SetDecimalSeparator(","); }
-    void init() {
-        form = new TForm3;
-        sheet = std::make_unique<SheetUnderTest>(form, kFields, kOutputs,
-                                                 SheetButtons{"BitBtn1", "BitBtn2", "BitBtn3"});
-    }
-    void cleanup() {
-        sheet.reset();
-        delete form;
-        form = nullptr;
-    }
-
     void windowAsStored() {
         QCOMPARE(form->objectName(), QStringLiteral("Form3"));
         QCOMPARE(form->windowTitle(), QStringLiteral("Решение прямой засечки по формулам Гаусса."));
@@ -149,41 +159,17 @@ class GaussWindowTest : public QObject {
         QCOMPARE(form->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size(), 3);
         QCOMPARE(form->findChildren<QFrame*>(Qt::FindDirectChildrenOnly).size(), 36 + 15);
         // The exit button shows the main window's open door.
-        QCOMPARE(sheet->Button("BitBtn3")->icon().pixmap(16, 16).toImage(),
+        QCOMPARE(Button("BitBtn3")->icon().pixmap(16, 16).toImage(),
                  QIcon(QStringLiteral(":/app/pictures/door_open.svg")).pixmap(16, 16).toImage());
-    }
-
-    void fieldsAndButtonsLieAboveLabelsAndLines() {
-        sheet->CheckPaintingOrder("Bevel9", {"Label19", "Label20", "Label21", "Label22"});
-    }
-
-    void tabRunsInTheTablesOrder() {
-        // The means, Yp before Xp, then the buttons left to right.
-        QStringList expected;
-        for (const FieldRow& row : kFields) {
-            expected << QString::fromLatin1(row.name);
-        }
-        expected << "BitBtn1"
-                 << "BitBtn2"
-                 << "BitBtn3";
-        sheet->CheckTabOrder(expected);
-    }
-
-    void computeShowsTheWorkedExample() { sheet->CheckComputeKeepsTheInputs(kWorkedExample); }
-
-    void fieldsAreReadAndWrittenUnchangedByName() {
-        // This sheet has EBbs and EXA, not Ebbs and EXa.
-        sheet->CheckFieldsByName("EBbs", "Ebbs", "22");
-        sheet->CheckFieldsByName("EXA", "EXa", "823,61");
     }
 
     void aDirectionDueSouthFromA() {
         // alpha1 = 180°: tg alpha1 is 0, and the mean Y is cut to one decimal.
         RecordedMessages messages;
         form->show();
-        sheet->Type({{"EAg", "180"}, {"EAm", "0"}, {"EAs", "0"}});
-        sheet->Compute();
-        QCOMPARE(sheet->Outputs(),
+        Type({{"EAg", "180"}, {"EAm", "0"}, {"EAs", "0"}});
+        Compute();
+        QCOMPARE(Outputs(),
                  QStringList({"0", "-0,76947", "0,76947", "2948,74", "-192,36", "-0,76947",
                               "6,84963", "-7,6191", "2924,45", "-173,67", "2936,595", "-183"}));
         QVERIFY(messages.messages.empty() && messages.errors.empty());
@@ -194,37 +180,14 @@ class GaussWindowTest : public QObject {
         // then tg alpha3 has no finite value.
         RecordedMessages messages;
         form->show();
-        sheet->MarkOutputs();
-        sheet->Type({{"ECg", "90"}, {"ECm", "0"}, {"ECs", "0"}});
-        sheet->Compute();
+        MarkOutputs();
+        Type({{"ECg", "90"}, {"ECm", "0"}, {"ECs", "0"}});
+        Compute();
         QCOMPARE(messages.errors,
                  std::vector<std::string>{"Недопустимая операция с плавающей точкой"});
-        QStringList expected = kWorkedExample.mid(0, 6);
-        expected << "old"
-                 << "old"
-                 << "old"
-                 << "old"
-                 << "old"
-                 << "old";
-        QCOMPARE(sheet->Outputs(), expected);
+        QCOMPARE(Outputs(), kWorkedExample.mid(0, 6) + QStringList(6, QStringLiteral("old")));
         QVERIFY(form->isVisible());
     }
-
-    void clearEmptiesEveryFieldThenComputeAsksForInput() {
-        sheet->CheckClearThenComputeAsksForInput();
-    }
-
-    void missingInputChangesNoField() { sheet->CheckMissingInput("EXbb"); }
-
-    void aTextThatIsNoNumberGoesToTheErrorReport() {
-        sheet->CheckUnreadableNumber("EYbb", "1822.81");
-    }
-
-    void exitEmptiesTheSheetAndClosesIt() { sheet->CheckExitEmptiesTheSheetAndClosesIt(); }
-
-    void theCloseBoxKeepsEveryText() { sheet->CheckTheCloseBoxKeepsEveryText(); }
-
-    void enterComputesNothingAndEscapeClosesNothing() { sheet->CheckEnterAndEscapeDoNothing(); }
 };
 
 QTEST_MAIN(GaussWindowTest)

@@ -11,7 +11,7 @@
 #include "jung/ung.h"
 #include "tests/map_fields.h"
 #include "tests/sheet_checks.h"
-#include "tests/worksheet_window.h"
+#include "tests/sheet_window_test_base.h"
 
 using namespace zas::testing;
 
@@ -107,28 +107,40 @@ const QStringList kWorkedExample = {"1,25022", "-0,23564", "1,01458",  "-0,04254
                                     "1,97642", "1,93388",  "2924,51",  "-173,71",
                                     "2924,52", "-173,72",  "2924,515", "-173,715"};
 
+QStringList TabOrder() {
+    QStringList order;
+    for (const FieldRow& row : kFields) {
+        order << QString::fromLatin1(row.name);
+    }
+    // The buttons come between the last output of the second block and the
+    // means: compute, exit, clear.
+    order.insert(30, QStringLiteral("BitBtn3"));
+    order.insert(30, QStringLiteral("BitBtn2"));
+    order.insert(30, QStringLiteral("BitBtn1"));
+    return order;
+}
+
 }  // namespace
 
-class JungWindowTest : public QObject {
+class JungWindowTest : public SheetWindowTestBase {
     Q_OBJECT
 
-  private:
-    TForm2* form = nullptr;
-    std::unique_ptr<SheetUnderTest> sheet;
+  public:
+    JungWindowTest()
+        : SheetWindowTestBase({.create = [] { return new TForm2; },
+                               .fields = kFields,
+                               .outputs = kOutputs,
+                               .worked_example = kWorkedExample,
+                               .tab_order = TabOrder(),
+                               .compute = "BitBtn1",
+                               .clear = "BitBtn3",
+                               .exit = "BitBtn2",
+                               // This sheet has Ebbs and EXa, not EBbs and EXA.
+                               .names = {{"Ebbs", "EBbs"}, {"EXa", "EXA"}},
+                               .emptied = "EYc",
+                               .unreadable = {"EXa", "823.61"}}) {}
 
   private slots:
-    void initTestCase() { zas::SetDecimalSeparator(","); }
-    void init() {
-        form = new TForm2;
-        sheet = std::make_unique<SheetUnderTest>(form, kFields, kOutputs,
-                                                 SheetButtons{"BitBtn1", "BitBtn3", "BitBtn2"});
-    }
-    void cleanup() {
-        sheet.reset();
-        delete form;
-        form = nullptr;
-    }
-
     void windowAsStored() {
         QCOMPARE(form->objectName(), QStringLiteral("Form2"));
         QCOMPARE(form->windowTitle(), QStringLiteral("Решение Прямой засечки по формулам Юнга."));
@@ -152,66 +164,24 @@ class JungWindowTest : public QObject {
         QCOMPARE(form->findChildren<QFrame*>(Qt::FindDirectChildrenOnly).size(), 35 + 13);
     }
 
-    void fieldsAndButtonsLieAboveLabelsAndLines() {
-        // The short line above the third heading line crosses its captions.
-        sheet->CheckPaintingOrder("Bevel9", {"Label19", "Label20", "Label21", "Label22"});
-    }
-
-    void tabRunsInTheTablesOrder() {
-        QStringList expected;
-        for (const FieldRow& row : kFields) {
-            expected << QString::fromLatin1(row.name);
-        }
-        // The buttons come between the last output of the second block and
-        // the means: compute, exit, clear.
-        expected.insert(30, QStringLiteral("BitBtn3"));
-        expected.insert(30, QStringLiteral("BitBtn2"));
-        expected.insert(30, QStringLiteral("BitBtn1"));
-        sheet->CheckTabOrder(expected);
-    }
-
-    void computeShowsTheWorkedExample() { sheet->CheckComputeKeepsTheInputs(kWorkedExample); }
-
-    void fieldsAreReadAndWrittenUnchangedByName() {
-        // This sheet has Ebbs, not EBbs.
-        sheet->CheckFieldsByName("Ebbs", "EBbs", "16");
-    }
-
-    void clearEmptiesEveryFieldThenComputeAsksForInput() {
-        sheet->CheckClearThenComputeAsksForInput();
-    }
-
-    void missingInputChangesNoField() { sheet->CheckMissingInput("EYc"); }
-
-    void aTextThatIsNoNumberGoesToTheErrorReport() {
-        sheet->CheckUnreadableNumber("EXa", "823.61");
-    }
-
     void divisionByZeroKeepsTheEarlierSteps() {
         // beta1 + beta2 = 180°: the cotangents cancel and the first
         // determination divides by a zero sum.
         RecordedMessages messages;
         form->show();
-        sheet->MarkOutputs();
-        sheet->Type({{"EAg", "100"},
-                     {"EAm", "0"},
-                     {"EAs", "0"},
-                     {"EBg", "80"},
-                     {"EBm", "0"},
-                     {"EBs", "0"}});
-        sheet->Compute();
+        MarkOutputs();
+        Type({{"EAg", "100"},
+              {"EAm", "0"},
+              {"EAs", "0"},
+              {"EBg", "80"},
+              {"EBm", "0"},
+              {"EBs", "0"}});
+        Compute();
         QCOMPARE(messages.errors, std::vector<std::string>{"Деление на ноль"});
-        QCOMPARE(sheet->Outputs(),
-                 QStringList({"0,17632", "-0,17632", "0", "-0,04254", "1,97642", "1,93388", "old",
-                              "old", "old", "old", "old", "old"}));
+        QCOMPARE(Outputs(), QStringList({"0,17632", "-0,17632", "0", "-0,04254", "1,97642",
+                                         "1,93388", "old", "old", "old", "old", "old", "old"}));
         QVERIFY(form->isVisible());
     }
-
-    void exitEmptiesTheSheetAndClosesIt() { sheet->CheckExitEmptiesTheSheetAndClosesIt(); }
-
-    void theCloseBoxKeepsEveryText() { sheet->CheckTheCloseBoxKeepsEveryText(); }
-
-    void enterComputesNothingAndEscapeClosesNothing() { sheet->CheckEnterAndEscapeDoNothing(); }
 
     void anyErrorAHandlerRaisesStopsAtTheReport() {
         RecordedMessages messages;
@@ -232,13 +202,13 @@ class JungWindowTest : public QObject {
             QCOMPARE(box->buttons().size(), 1);
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         };
-        sheet->WhileShownModally([&] {
-            sheet->Field("EAg")->clear();
+        WhileShownModally([&] {
+            Field("EAg")->clear();
             QTimer::singleShot(0, form, answer);
-            sheet->Compute();
-            sheet->Type({{"EAg", "1O3"}});  // a letter O for a zero
+            Compute();
+            Type({{"EAg", "1O3"}});  // a letter O for a zero
             QTimer::singleShot(0, form, answer);
-            sheet->Compute();
+            Compute();
             QVERIFY(form->isVisible());
             form->close();
         });

@@ -13,11 +13,15 @@
 #include <QPushButton>
 #include <QRect>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <vector>
+
+#include "app/form.h"
 
 namespace zas::testing {
 
@@ -213,6 +217,23 @@ inline std::vector<QString> TabWalk(QWidget* first) {
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     return names;
+}
+
+// Shows the window modally, runs the actions inside its modal loop, and
+// returns how the showing ended once the window has closed. A window the
+// actions leave open is closed here, and the test fails.
+inline int WhileShownModally(ui::Form* form, const std::function<void()>& actions) {
+    bool left_open = false;
+    QTimer::singleShot(0, form, [&] {
+        actions();
+        if (form->isVisible()) {
+            left_open = true;
+            form->close();
+        }
+    });
+    form->ShowModal();
+    [&] { QVERIFY(!left_open); }();
+    return form->result();
 }
 
 }  // namespace zas::testing
