@@ -55,6 +55,42 @@ struct ButtonRow {
     const char* caption;
 };
 
+// The labels both worksheets have alike: the X and Y headings, the point
+// letters, the angle marks and the means row.
+inline std::vector<LabelRow> LabelsBothSheetsShare() {
+    constexpr SheetFont W = SheetFont::kWindow;
+    constexpr SheetFont H = SheetFont::kHeading;
+    constexpr SheetColour T = SheetColour::kText;
+    constexpr SheetColour R = SheetColour::kRed;
+    constexpr SheetColour Gr = SheetColour::kGreen;
+    return {
+        {"Label8", {256, 64, 23, 20}, "\u0425\u0440", H, R},
+        {"Label23", {488, 72, 23, 20}, "Y\u0440", H, R},
+        // The first block is lettered in Cyrillic, the second in Latin.
+        {"Label5", {64, 128, 13, 20}, "\u0410", H, R},
+        {"Label7", {64, 168, 13, 20}, "\u0412", H, R},
+        {"Label6", {64, 208, 12, 20}, "\u0420", H, T},
+        {"Label26", {64, 256, 13, 20}, "B", H, R},
+        {"Label25", {64, 296, 13, 20}, "C", H, R},
+        {"Label24", {64, 336, 12, 20}, "P", H, SheetColour::kBlack},
+        {"Label28", {144, 120, 6, 13}, "\u043e", W, T},
+        {"Label11", {176, 128, 3, 13}, "`", W, T},
+        {"Label13", {208, 128, 6, 13}, "``", W, T},
+        {"Label10", {144, 160, 6, 13}, "\u043e", W, T},
+        {"Label29", {176, 168, 3, 13}, "`", W, T},
+        {"Label32", {208, 168, 6, 13}, "``", W, T},
+        {"Label9", {144, 248, 6, 13}, "\u043e", W, T},
+        {"Label12", {176, 256, 3, 13}, "`", W, R},
+        {"Label14", {208, 256, 6, 13}, "``", W, T},
+        {"Label27", {144, 288, 6, 13}, "\u043e", W, T},
+        {"Label30", {176, 296, 3, 13}, "`", W, R},
+        {"Label31", {208, 296, 6, 13}, "``", W, T},
+        {"Label33", {120, 392, 80, 20}, "Средние:", H, T},
+        {"Label34", {208, 392, 33, 20}, "\u0425\u0440=", H, Gr},
+        {"Label35", {344, 392, 33, 20}, "Y\u0440=", H, Gr},
+    };
+}
+
 inline QColor ColourOf(SheetColour colour) {
     switch (colour) {
         case SheetColour::kRed:
