@@ -48,6 +48,8 @@ class MainWindowTest : public QObject {
         const QRect screen = Form1->screen()->availableGeometry();
         QCOMPARE(Form1->pos(), zas::ui::PlaceOnScreen(QRect(418, 267, 383, 308), screen));
         QCOMPARE(Form2->pos(), zas::ui::PlaceOnScreen(QRect(324, 159, 585, 505), screen));
+        QCOMPARE(Form3->pos(), zas::ui::PlaceOnScreen(QRect(326, 160, 584, 505), screen));
+        QCOMPARE(Form4->pos(), zas::ui::PlaceOnScreen(QRect(409, 253, 405, 345), screen));
     }
 
     void controlsAsTheTablesGiveThem() {
