@@ -1,7 +1,5 @@
 #include "app/Opic/opic.h"
 
-#include <QScrollBar>
-
 #include "ui_opic.h"
 
 TForm4* Form4 = nullptr;
