@@ -6,16 +6,28 @@ namespace {
 
 // The field text as quoted in the message: the first 40 characters of a longer
 // text, then an ellipsis. Characters are UTF-8 code points, never cut apart.
+// A control character (a tab or a NUL pasted from elsewhere) would not show,
+// and "5<NUL>" would read as a refused "5": each is shown as its picture,
+// U+2400 to U+241F, and DEL as U+2421.
 std::string QuoteFieldText(const std::string& text) {
     constexpr int kShown = 40;
+    std::string quoted = "'";
     int chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool startsChar = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool startsChar = (byte & 0xC0) != 0x80;
         if (startsChar && ++chars > kShown) {
-            return "'" + text.substr(0, i) + "…'";
+            return quoted + "…'";
+        }
+        if (byte < 0x20) {
+            quoted += {'\xE2', '\x90', static_cast<char>(0x80 + byte)};
+        } else if (byte == 0x7F) {
+            quoted += "\u2421";
+        } else {
+            quoted += c;
         }
     }
-    return "'" + text + "'";
+    return quoted + "'";
 }
 
 }  // namespace
