@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QTest>
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 #include "arith/number_text.h"
 #include "arith/worksheet_fields.h"
+#include "tests/bad_texts.h"
 #include "tests/map_fields.h"
 
 namespace zas::testing {
@@ -166,6 +168,58 @@ void SheetWindowTestBase::aTextThatIsNoNumberGoesToTheErrorReport() {
     QVERIFY(messages.messages.empty());
     QCOMPARE(AllTexts(), before);
     QVERIFY(form->isVisible());
+}
+
+// Each input in turn holds each text of the table, put in as a paste would,
+// on an otherwise untouched worked example.
+void SheetWindowTestBase::everyInputAnswersEveryBadText() {
+    RecordedMessages recorded;
+    for (const FieldRow& input : case_.fields) {
+        if (input.colour != SheetColour::kRed) {
+            continue;
+        }
+        for (const BadText& bad : BadTexts(QString::fromUtf8(input.start_text))) {
+            for (const FieldRow& row : case_.fields) {
+                Field(row.name)->setText(QString::fromUtf8(row.start_text));
+            }
+            MarkOutputs();
+            Field(input.name)->setText(bad.text);
+            const QStringList before = AllTexts();
+            recorded.messages.clear();
+            recorded.errors.clear();
+
+            Compute();
+
+            const QString where = QStringLiteral("%1 holding %2").arg(input.name, bad.what);
+            QVERIFY2(Field(input.name)->text() == bad.text, qPrintable(where + ": text cut"));
+            QStringList expected = before;
+            std::vector<std::string> messages;
+            std::vector<std::string> errors;
+            switch (bad.outcome) {
+                case Outcome::kMissingInput:
+                    messages = {kMissingInputMessage};
+                    break;
+                case Outcome::kConversionError:
+                    errors = {"'" + bad.shown.toStdString() + "' не является правильным числом"};
+                    break;
+                case Outcome::kResult:
+                    for (qsizetype i = 0; i < case_.outputs.size(); ++i) {
+                        const auto at = std::find_if(
+                            case_.fields.begin(), case_.fields.end(),
+                            [&](const FieldRow& row) { return case_.outputs[i] == row.name; });
+                        expected[at - case_.fields.begin()] = case_.worked_example[i];
+                    }
+                    break;
+            }
+            QVERIFY2(recorded.messages == messages, qPrintable(where + ": wrong message"));
+            QVERIFY2(recorded.errors == errors,
+                     qPrintable(where + ": reported " +
+                                QString::fromStdString(recorded.errors.empty()
+                                                           ? std::string("nothing")
+                                                           : recorded.errors.front())));
+            QVERIFY2(AllTexts() == expected, qPrintable(where + ": fields changed"));
+        }
+    }
 }
 
 void SheetWindowTestBase::exitEmptiesTheSheetAndClosesIt() {

@@ -66,6 +66,7 @@ class SheetWindowTestBase : public QObject {
     void clearEmptiesEveryFieldThenComputeAsksForInput();
     void missingInputChangesNoField();
     void aTextThatIsNoNumberGoesToTheErrorReport();
+    void everyInputAnswersEveryBadText();
     void exitEmptiesTheSheetAndClosesIt();
     void theCloseBoxKeepsEveryText();
     void enterComputesNothingAndEscapeClosesNothing();
