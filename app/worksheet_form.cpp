@@ -17,7 +17,10 @@ void WorksheetForm::SetText(std::string_view name, const std::string& text) {
 
 void WorksheetForm::ClearFields(std::span<const std::string_view> names) {
     for (const std::string_view name : names) {
-        Field(name)->clear();
+        // Not QLineEdit::clear(): that keeps an undo entry for every removed
+        // character, and a field that held a long pasted text would keep its
+        // memory for the rest of the session.
+        Field(name)->setText(QString());
     }
 }
 
