@@ -1,5 +1,7 @@
 #include "app/form.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QScreen>
@@ -39,9 +41,40 @@ void ApplySheetFont(QWidget* widget) {
     widget->setFont(font);
 }
 
+// Maps a window's sheet fonts the moment its description sets them. Every
+// line edit lays its text out as soon as it is created, in the font it has
+// then: mapped at the end, the description's fonts would first be looked up
+// as they are (no such face is installed, so the font database would search
+// for a stand-in and load a face that is never drawn) and every text laid out
+// twice.
+class SheetFontMapper : public QObject {
+  public:
+    explicit SheetFontMapper(QWidget* window) : window_(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FontChange && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            // The window itself, and each control with a font of its own;
+            // the others inherit theirs already mapped.
+            if (widget == window_ ||
+                (widget->testAttribute(Qt::WA_SetFont) && window_->isAncestorOf(widget))) {
+                ApplySheetFont(widget);
+            }
+        }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+};
+
 }  // namespace
 
-Form::Form(QWidget* parent) : QDialog(parent) {
+Form::Form(QWidget* parent)
+    : QDialog(parent), font_mapper_(std::make_unique<SheetFontMapper>(this)) {
     // An ordinary resizable window with the usual title-bar buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -70,6 +103,7 @@ void Form::Close() {
 }
 
 void Form::FinishSetup() {
+    font_mapper_.reset();
     ApplySheetFonts(this);
     const QVariant stored = property(kStoredPosition);
     if (stored.isValid()) {

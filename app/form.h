@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <memory>
 
 class QKeyEvent;
 
@@ -28,9 +29,10 @@ class Form : public QDialog {
 
   protected:
     // Called by each window right after setupUi: sets the sheet fonts in
-    // pixels and puts the window at its stored position, where it opens the
-    // first time; afterwards it opens where the user left it. A window with
-    // no stored position opens centred.
+    // pixels (from the constructor on, each as the description sets it) and
+    // puts the window at its stored position, where it opens the first time;
+    // afterwards it opens where the user left it. A window with no stored
+    // position opens centred.
     void FinishSetup();
 
     // Escape closes nothing: no window has a cancel button.
@@ -38,6 +40,8 @@ class Form : public QDialog {
 
   private:
     bool centred_ = false;
+    // Maps the sheet fonts while the description builds the window.
+    std::unique_ptr<QObject> font_mapper_;
 };
 
 // The sheets are laid out for 96 pixels per inch in "MS Sans Serif" and
