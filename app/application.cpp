@@ -12,7 +12,11 @@ Application::Application() : previous_messages_(CurrentMessageService()) {
     // Numbers are typed and shown with the decimal separator of the user's
     // locale (LC_NUMERIC, or the whole locale).
     SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/pictures/icon.svg")));
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128}) {
+        icon.addFile(QStringLiteral(":/app/pictures/icon_%1.png").arg(size));
+    }
+    QApplication::setWindowIcon(icon);
     SetMessageService(&messages_);
 }
 

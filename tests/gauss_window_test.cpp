@@ -137,7 +137,7 @@ class GaussWindowTest : public SheetWindowTestBase {
         QCOMPARE(form->findChildren<QFrame*>(Qt::FindDirectChildrenOnly).size(), 36 + 15);
         // The exit button shows the main window's open door.
         QCOMPARE(Button("BitBtn3")->icon().pixmap(16, 16).toImage(),
-                 QIcon(QStringLiteral(":/app/pictures/door_open.svg")).pixmap(16, 16).toImage());
+                 QIcon(QStringLiteral(":/app/pictures/door_open.png")).pixmap(16, 16).toImage());
     }
 
     void aDirectionDueSouthFromA() {
