@@ -11,6 +11,7 @@ packages=(
   libgl-dev                        # OpenGL headers that Qt's CMake files ask for
   libgtest-dev                     # unit tests
   libbenchmark-dev                 # benchmarks
+  clang-14 libclang-rt-14-dev      # the fuzzer: clang with libFuzzer and the sanitizers
   fonts-liberation                 # the sans serif the windows are drawn in
 )
 

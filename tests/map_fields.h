@@ -49,6 +49,9 @@ class MapFields : public WorksheetFields {
         }
     }
 
+    // Every field and its text, by name.
+    const std::map<std::string, std::string, std::less<>>& Texts() const { return texts_; }
+
     mutable std::vector<std::string> reads;
     std::vector<std::string> writes;
 

@@ -1,0 +1,199 @@
+// Arbitrary bytes as field texts and decimal separators, through the number
+// texts and both whole worksheets. Whatever arrives, a run must end in one of
+// the three ways a worksheet allows, and every text it writes must read back.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "arith/errors.h"
+#include "arith/number_text.h"
+#include "gauss/gauss_calc.h"
+#include "jung/jung_calc.h"
+#include "tests/map_fields.h"
+#include "tests/samples.h"
+
+namespace {
+
+using zas::testing::MapFields;
+
+[[noreturn]] void Fail(const char* what, const std::string& detail = {}) {
+    std::fprintf(stderr, "worksheet_fuzzer: %s %s\n", what, detail.c_str());
+    std::abort();
+}
+
+void Require(bool condition, const char* what, const std::string& detail = {}) {
+    if (!condition) {
+        Fail(what, detail);
+    }
+}
+
+std::optional<double> Parse(const std::string& text) {
+    try {
+        return zas::StrToFloat(text);
+    } catch (const zas::ConversionError& error) {
+        Require(error.fieldText() == text, "conversion error names another text", text);
+        return std::nullopt;
+    }
+}
+
+// The largest magnitude whose 15-digit text still fits a double: above it the
+// text rounds up past the largest double and cannot be read back.
+constexpr double kLargestReadableBack = 1.79769313486231e308;
+
+// A finite value's text reads back to a value with the same text; a NaN and
+// an infinity are refused with their own errors.
+void CheckRoundTrip(zas::Extended value) {
+    std::string text;
+    try {
+        text = zas::FloatToStr(value);
+    } catch (const zas::InvalidOperationError&) {
+        Require(std::isnan(value), "FloatToStr refused a number");
+        return;
+    } catch (const zas::OverflowError&) {
+        Require(std::isinf(value), "FloatToStr refused a finite value");
+        return;
+    }
+    Require(std::isfinite(value), "FloatToStr wrote a NaN or an infinity", text);
+    if (std::fabs(value) > kLargestReadableBack) {
+        return;  // beyond a double, or within the last 15-digit step below its end
+    }
+    const std::optional<double> back = Parse(text);
+    Require(back.has_value(), "FloatToStr text does not read back", text);
+    Require(zas::FloatToStr(*back) == text, "FloatToStr text changes on reading back", text);
+}
+
+// One field text: bytes, or (also when the bytes run out) the sample's own
+// text with the separator in use, so that short inputs reach the arithmetic.
+std::string FieldText(FuzzedDataProvider& data, const std::string& sample) {
+    if (data.ConsumeBool()) {
+        return data.ConsumeRandomLengthString(48);
+    }
+    std::string text = sample;
+    if (const auto comma = text.find(','); comma != std::string::npos) {
+        text.replace(comma, 1, zas::DecimalSeparator());
+    }
+    return text;
+}
+
+// Runs one worksheet on fuzzed inputs and checks how the run ended.
+void RunSheet(FuzzedDataProvider& data, bool gauss) {
+    MapFields fields = gauss ? zas::testing::GaussSample() : zas::testing::JungSample();
+    std::vector<std::string> inputs;
+    std::vector<std::string> outputs;
+    bool anyEmpty = false;
+    const auto sampleTexts = fields.Texts();
+    for (const auto& [name, sampleText] : sampleTexts) {
+        if (sampleText.empty()) {
+            outputs.push_back(name);
+            continue;
+        }
+        inputs.push_back(name);
+        fields[name] = FieldText(data, sampleText);
+        anyEmpty = anyEmpty || fields[name].empty();
+    }
+    fields.Fill(outputs, "\x01untouched");
+
+    zas::testing::RecordedMessages recorded;
+    const zas::ConversionError* conversion = nullptr;
+    std::optional<zas::ConversionError> caughtConversion;
+    bool floatingPointFault = false;
+    try {
+        gauss ? zas::ComputeGauss(fields) : zas::ComputeJung(fields);
+    } catch (const zas::ConversionError& error) {
+        caughtConversion = error;
+        conversion = &*caughtConversion;
+    } catch (const zas::FloatingPointError&) {
+        floatingPointFault = true;
+    }
+    Require(recorded.errors.empty(), "a computation reported an error itself");
+
+    const std::set<std::string> outputSet(outputs.begin(), outputs.end());
+    std::set<std::string> written;
+    for (const auto& name : fields.writes) {
+        Require(outputSet.count(name) == 1, "wrote a field that is not an output", name);
+        Require(written.insert(name).second, "wrote an output twice", name);
+        Require(Parse(fields[name]).has_value(), "wrote a text that does not read back",
+                fields[name]);
+    }
+
+    if (anyEmpty) {
+        // The missing-input message, and nothing else happened.
+        Require(!conversion && !floatingPointFault, "an empty field did not stop the run");
+        Require(recorded.messages.size() == 1 && recorded.messages[0] == zas::kMissingInputMessage,
+                "an empty field without the message");
+        Require(written.empty(), "wrote outputs despite an empty field");
+        return;
+    }
+    Require(recorded.messages.empty(), "a message with every field filled");
+    if (conversion) {
+        // Raised before anything is written, naming an input that does not read.
+        Require(written.empty(), "wrote outputs before a conversion error");
+        bool named = false;
+        for (const auto& name : inputs) {
+            named = named || (fields[name] == conversion->fieldText() && !Parse(fields[name]));
+        }
+        Require(named, "conversion error names no unreadable input", conversion->fieldText());
+    } else {
+        for (const auto& name : inputs) {
+            Require(Parse(fields[name]).has_value(), "an unreadable input went unreported",
+                    fields[name]);
+        }
+        if (floatingPointFault) {
+            Require(written.size() < outputs.size(), "a fault after every output was written");
+        } else {
+            Require(written.size() == outputs.size(), "a run ended without all outputs");
+        }
+    }
+    for (const auto& name : outputs) {
+        Require(written.count(name) == 1 || fields[name] == "\x01untouched",
+                "an output changed without a write", name);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    zas::SetDecimalSeparator(",");
+    const std::string separator = data.ConsumeRandomLengthString(4);
+    if (zas::SetDecimalSeparator(separator)) {
+        Require(zas::DecimalSeparator() == separator, "separator accepted but not in use");
+    } else {
+        Require(zas::DecimalSeparator() == ",", "a refused separator replaced the comma");
+    }
+
+    switch (data.ConsumeIntegralInRange(0, 3)) {
+        case 0: {
+            // A text alone: read, and what it reads as written back.
+            const std::string text = data.ConsumeRandomLengthString(64);
+            if (const std::optional<double> value = Parse(text)) {
+                Require(std::isfinite(*value), "StrToFloat gave a NaN or an infinity", text);
+                CheckRoundTrip(*value);
+            }
+            break;
+        }
+        case 1: {
+            // Any double, and extended values made from two of them.
+            const double a = data.ConsumeFloatingPoint<double>();
+            const double b = data.ConsumeFloatingPoint<double>();
+            CheckRoundTrip(a);
+            CheckRoundTrip(zas::Extended{a} * b);
+            CheckRoundTrip(zas::Extended{a} / (b == 0 ? 1 : b));
+            break;
+        }
+        case 2:
+            RunSheet(data, false);
+            break;
+        default:
+            RunSheet(data, true);
+            break;
+    }
+    return 0;
+}
