@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds Zasechka in build/ (the program, the tests and the
-# benchmarks).
+# Configures and builds Zasechka (the program, the tests and the benchmarks).
+#   scripts/build.sh [dir] [cmake options...]
+# The default is build/, RelWithDebInfo. Options given later win.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+dir=${1:-build}
+shift || true
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$dir" -j"$(nproc)"
