@@ -2,6 +2,8 @@
 # Installs the Debian packages Zasechka needs to build, test and run, only
 # those that are missing. Works as root with no terminal (CI); elsewhere it
 # asks sudo.
+#   scripts/setup.sh [more packages...]
+# Packages named on the command line are installed too, when missing.
 set -euo pipefail
 
 packages=(
@@ -13,6 +15,7 @@ packages=(
   libbenchmark-dev                 # benchmarks
   clang-14 libclang-rt-14-dev      # the fuzzer: clang with libFuzzer and the sanitizers
   fonts-liberation                 # the sans serif the windows are drawn in
+  "$@"
 )
 
 missing=()
