@@ -6,18 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [[ "${1:-}" != --inside ]]; then
-  tools=(xvfb xauth imagemagick xdotool openbox)
-  missing=()
-  for p in "${tools[@]}"; do
-    dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null | grep -q '^ii' || missing+=("$p")
-  done
-  if ((${#missing[@]})); then
-    sudo=()
-    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
-  fi
-  scripts/setup.sh
+  # The virtual display, a window manager, xdotool and ImageMagick's import.
+  scripts/setup.sh xvfb xauth imagemagick xdotool openbox
   scripts/build.sh >/dev/null
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside
 fi
