@@ -98,17 +98,14 @@ void RunSheet(FuzzedDataProvider& data, bool gauss) {
         fields[name] = FieldText(data, sampleText);
         anyEmpty = anyEmpty || fields[name].empty();
     }
-    fields.Fill(outputs, "\x01untouched");
 
     zas::testing::RecordedMessages recorded;
-    const zas::ConversionError* conversion = nullptr;
-    std::optional<zas::ConversionError> caughtConversion;
+    std::optional<zas::ConversionError> conversion;
     bool floatingPointFault = false;
     try {
         gauss ? zas::ComputeGauss(fields) : zas::ComputeJung(fields);
     } catch (const zas::ConversionError& error) {
-        caughtConversion = error;
-        conversion = &*caughtConversion;
+        conversion = error;
     } catch (const zas::FloatingPointError&) {
         floatingPointFault = true;
     }
@@ -125,7 +122,8 @@ void RunSheet(FuzzedDataProvider& data, bool gauss) {
 
     if (anyEmpty) {
         // The missing-input message, and nothing else happened.
-        Require(!conversion && !floatingPointFault, "an empty field did not stop the run");
+        Require(!conversion.has_value() && !floatingPointFault,
+                "an empty field did not stop the run");
         Require(recorded.messages.size() == 1 && recorded.messages[0] == zas::kMissingInputMessage,
                 "an empty field without the message");
         Require(written.empty(), "wrote outputs despite an empty field");
@@ -150,10 +148,6 @@ void RunSheet(FuzzedDataProvider& data, bool gauss) {
         } else {
             Require(written.size() == outputs.size(), "a run ended without all outputs");
         }
-    }
-    for (const auto& name : outputs) {
-        Require(written.count(name) == 1 || fields[name] == "\x01untouched",
-                "an output changed without a write", name);
     }
 }
 
