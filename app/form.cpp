@@ -41,7 +41,13 @@ void ApplySheetFont(QWidget* widget) {
     widget->setFont(font);
 }
 
-// Maps a window's sheet fonts the moment its description sets them. Every
+// The sheets are laid out for 96 pixels per inch in "MS Sans Serif" and
+// "Symbol". ApplySheetFont maps those families to the metric-compatible
+// Liberation faces and each point size to its pixel height (8 pt: 11 px,
+// 10 pt: 13 px, 12 pt: 16 px).
+//
+// Maps a window's sheet fonts the moment its description sets them, on the
+// window and on every control with a font of its own. Every
 // line edit lays its text out as soon as it is created, in the font it has
 // then: mapped at the end, the description's fonts would first be looked up
 // as they are (no such face is installed, so the font database would search
@@ -104,7 +110,6 @@ void Form::Close() {
 
 void Form::FinishSetup() {
     font_mapper_.reset();
-    ApplySheetFonts(this);
     const QVariant stored = property(kStoredPosition);
     if (stored.isValid()) {
         const QRect wanted(stored.toPoint(), OuterSize(size()));
@@ -122,15 +127,6 @@ void Form::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void ApplySheetFonts(QWidget* root) {
-    ApplySheetFont(root);
-    for (QWidget* child : root->findChildren<QWidget*>()) {
-        if (child->testAttribute(Qt::WA_SetFont)) {
-            ApplySheetFont(child);
-        }
-    }
 }
 
 QPoint PlaceOnScreen(const QRect& wanted, const QRect& available) {

@@ -28,9 +28,9 @@ class Form : public QDialog {
     void Close();
 
   protected:
-    // Called by each window right after setupUi: sets the sheet fonts in
-    // pixels (from the constructor on, each as the description sets it) and
-    // puts the window at its stored position, where it opens the first time;
+    // Called by each window right after setupUi. Until then every sheet font
+    // the description sets is mapped to its face in pixels, as it is set.
+    // Puts the window at its stored position, where it opens the first time;
     // afterwards it opens where the user left it. A window with no stored
     // position opens centred.
     void FinishSetup();
@@ -43,12 +43,6 @@ class Form : public QDialog {
     // Maps the sheet fonts while the description builds the window.
     std::unique_ptr<QObject> font_mapper_;
 };
-
-// The sheets are laid out for 96 pixels per inch in "MS Sans Serif" and
-// "Symbol". Maps those families to the metric-compatible Liberation faces and
-// each point size to its pixel height (8 pt: 11 px, 10 pt: 13 px, 12 pt:
-// 16 px), on the widget and on every child with a font of its own.
-void ApplySheetFonts(QWidget* root);
 
 // Where a window stored at `wanted` (its outer rectangle) is put on a screen
 // whose usable area is `available`: where it was stored, unless that would
