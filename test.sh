@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything, and runs every test twice: in
 # the normal build, and in a build with AddressSanitizer and
 # UndefinedBehaviorSanitizer. Then the worksheet fuzzer runs for 60 seconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's application object: it prepares the toolkit, creates every
 // window once, runs the message loop while the main window is open, and frees
 // the windows when it ends.

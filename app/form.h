@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window class every window of the program derives from: a window built
 // from its Designer description, shown modally from the main window, hidden
 // (never destroyed) when closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zasechka: the forward intersection by Jung's and Gauss's formulas.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the picture and the buttons that open every other window.
 #pragma once
 

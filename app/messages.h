@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box, the error report and the one place where a button's
 // handler is run: whatever it raises is shown to the user and stops there, so
 // no exception ever crosses Qt's event loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws one of the program's SVG pictures into a PNG, once, at build time: the
 // pictures and button glyphs are a fixed number of pixels on the screen, and
 // reading and drawing two dozen SVG files at every start would cost the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up: every window, created once, in a fixed order.
 #pragma once
 

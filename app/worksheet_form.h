@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A worksheet window: a form whose direct-child line edits are the sheet's
 // fields, which its computation reads and writes by their names.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The errors a worksheet computation can raise. Each carries the text the user
 // is shown; the window layer catches them in one place and shows that text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric model of the worksheets. Every named quantity is a double between
 // steps; inside a step the expression is evaluated in the x87 80-bit extended
 // type and rounded to double once, when it is stored (Store). Floating-point

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the user types and reads them in the worksheet fields.
 #pragma once
 

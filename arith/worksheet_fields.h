@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a worksheet window offers its computation: the texts of its edit
 // fields, read and written by the fields' component names (case-sensitive).
 #pragma once

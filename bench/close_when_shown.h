@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way both start-up programs end: a window is closed, by the same
 // path as its close box, at the first idle moment after it was first exposed
 // (and so drawn). Whatever start-up costs up to the first frame on the screen

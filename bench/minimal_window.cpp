@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the start-up probe: the least a Qt Widgets program does
 // to show a window. One empty window, shown, closed the same way at the first
 // idle moment after it is drawn; closing the last window ends the loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's whole start-up, as main.cpp runs it: the toolkit, the
 // application object, the five windows from their descriptions, the main
 // window shown and the event loop entered. The main window is closed, as by

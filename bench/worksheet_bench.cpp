@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole computations of the worked examples through a map of field texts,
 // texts in and texts out, and the two number conversions alone.
 #include <benchmark/benchmark.h>

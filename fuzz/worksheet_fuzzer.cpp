@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as field texts and decimal separators, through the number
 // texts and both whole worksheets. Whatever arrives, a run must end in one of
 // the three ways a worksheet allows, and every text it writes must read back.

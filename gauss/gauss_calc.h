@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forward intersection by Gauss's formulas: from the directional angles
 // towards P at A, B and C and the coordinates of those points, the point P
 // twice and the mean of the two.

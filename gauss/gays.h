@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Gauss worksheet window: the paper sheet of the forward intersection by
 // Gauss's formulas, its 32 fields read and written by the computation.
 #pragma once

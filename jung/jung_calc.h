@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forward intersection by Jung's formulas: from the interior angles of the
 // triangles A-B-P and B-C-P and the coordinates of A, B, C, the point P twice
 // and the mean of the two.

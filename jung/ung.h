@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Jung worksheet window: the paper sheet of the forward intersection by
 // Jung's formulas, its 32 fields read and written by the computation.
 #pragma once

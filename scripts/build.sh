@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Zasechka (the program, the tests and the benchmarks).
 #   scripts/build.sh [dir] [cmake options...]
 # The default is build/, RelWithDebInfo. Options given later win.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the worksheet fuzzer with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs it from the committed seeds.
 #   scripts/fuzz.sh [seconds] [extra libFuzzer options...]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Write a greyed "disabled" twin beside every button glyph.
 
 For each *.svg in app/pictures, jung/glyphs and gauss/glyphs (but not the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots: starts Zasechka on a virtual X display with a
 # window manager (so title bars show), clicks through it with xdotool and
 # saves each window, frame included, under docs/screenshots/.

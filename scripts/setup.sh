@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Zasechka needs to build, test and run, only
 # those that are missing. Works as root with no terminal (CI); elsewhere it
 # asks sudo.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times Zasechka's start-up against the least a Qt Widgets program does to
 # show a window: bench/startup_probe (the program's own start-up, all five
 # windows built, the main window shown) beside bench/minimal_window (one empty

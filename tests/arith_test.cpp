@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extended-precision steps: angle conversion, truncation, cuts, ratios and
 // the floating-point faults each step can raise.
 #include <cfloat>

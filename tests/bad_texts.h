@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a tired hand types, or pastes, into a worksheet field, and how the
 // sheet must answer each: the missing-input message, the conversion error
 // naming the text, or the worked example's own results.

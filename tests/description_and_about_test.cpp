@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The description window and the about box: passive windows whose behaviour
 // comes from their controls alone.
 #include <QScreen>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Gauss worksheet computed through a map of field texts: the worked
 // example text for text, its cuts with their own scale factors, the order of
 // checks, conversions and writes, and what stays written after a fault.

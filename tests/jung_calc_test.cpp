@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Jung worksheet computed through a map of field texts: the worked example
 // text for text, the order of checks, conversions and writes, and what stays
 // written when a run ends part-way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Jung worksheet window: its controls against the sheet's tables, and the
 // sheet worked through real clicks and keys.
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the main window: the windows created once, the main window's
 // controls, the worksheet shown modally from it, and the program's end.
 #include <QScreen>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A worksheet made of a map from field names to texts: what the tests and the
 // benchmark hand to the computations in place of a window. It knows only the
 // names it was given, and it records every read and write in order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field texts to numbers and back: the user's separator, the grammar of a
 // number, the 15-digit text with its halves away from zero.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worked examples the two worksheets open with: their 20 input texts (with
 // the comma of the sample) and their 12 outputs, empty.
 #pragma once

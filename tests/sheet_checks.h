@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of a window against its sheet's tables: each control found by its
 // component name, of the right kind, where the table puts it, with its
 // caption, font and colour, and each caption fitting its box.

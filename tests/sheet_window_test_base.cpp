@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/sheet_window_test_base.h"
 
 #include <QApplication>

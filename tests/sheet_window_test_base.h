@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What both worksheet windows do alike, as test functions run for each of
 // them: painting and tab order, the worked example, fields by name, clear,
 // exit, the close box, Enter and Escape, the missing-input message and an

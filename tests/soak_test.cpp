@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random walk of user actions over the whole program, as a heavy hand
 // would work it for hours: windows opened from the main window, fields of the
 // open worksheet typed over with numbers, blanks, letters and worse, Compute,

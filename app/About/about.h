@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the program's name, its two methods and its notice, closed
 // with OK.
 #pragma once

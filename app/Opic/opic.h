@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The description window: what the forward intersection is and when each of
 // the two methods applies, as read-only text.
 #pragma once
