@@ -37,5 +37,7 @@ if [[ $(id -u) -ne 0 ]]; then
   sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+# Another install running at the same time holds dpkg's lock: wait for it.
+apt=(apt-get -o DPkg::Lock::Timeout=600)
+"${sudo[@]}" "${apt[@]}" update -qq
+"${sudo[@]}" "${apt[@]}" install -y -qq "${missing[@]}"
