@@ -123,7 +123,7 @@ struct Decimal {
     int power;
 };
 
-// Splits the C library's "%.*Le" text ("-d.ddde+XX") into digits and power.
+// Splits a "%.*e" text ("-d.ddde+XX") into digits and power.
 Decimal ParseScientific(const char* text) {
     Decimal d{};
     const char* p = text;
@@ -140,24 +140,15 @@ Decimal ParseScientific(const char* text) {
     return d;
 }
 
-// |value| = m * 2^k, read from the extended type's own layout: a 64-bit
-// significand with its integer bit, then the sign and a 15-bit exponent
-// biased by 16383 (a denormal's exponent field 0 stands for 1).
+// |value| = m * 2^k, the significand's top bit set (a subnormal has zeros at
+// its low end instead).
 struct BinaryValue {
     std::uint64_t m;
     int k;
 };
 
 BinaryValue Decompose(Extended value) {
-    unsigned char bytes[sizeof(Extended)];
-    std::memcpy(bytes, &value, sizeof bytes);
-    BinaryValue b{};
-    std::uint16_t signAndExponent = 0;
-    std::memcpy(&b.m, bytes, 8);
-    std::memcpy(&signAndExponent, bytes + 8, 2);
-    const int exponentField = signAndExponent & 0x7FFF;
-    b.k = (exponentField == 0 ? 1 : exponentField) - 16383 - 63;
-    return b;
+    return {value.significand(), value.exponent()};
 }
 
 // True when |value| lies exactly halfway between two neighbours with 15
@@ -188,13 +179,11 @@ bool IsHalfwayAt15Digits(Extended value, int power) {
 }
 
 // 15 significant digits of a nonzero finite value, halves away from zero, by
-// way of the C library. Used for the exponent form, outside the range that
-// Round15Exact covers.
+// way of a correctly rounded decimal text. Used for the exponent form, outside
+// the range that Round15Exact covers.
 Decimal RoundTo15DigitsByLibrary(Extended value) {
-    char text[48];
-    // The C library rounds the exact binary value correctly, but a half to even.
-    std::snprintf(text, sizeof text, "%.14Le", value);
-    Decimal d = ParseScientific(text);
+    // Rounded correctly from the exact binary value, but a half to even.
+    Decimal d = ParseScientific(ToScientific(value, 14).c_str());
     // Rounding may have carried into a new leading digit, so the exact power
     // is this one or the one below.
     if (!IsHalfwayAt15Digits(value, d.power) && !IsHalfwayAt15Digits(value, d.power - 1)) {
@@ -202,8 +191,7 @@ Decimal RoundTo15DigitsByLibrary(Extended value) {
     }
     // A halfway value has exactly 16 significant digits, the last a 5, so 16
     // digits show it exactly; round those up by hand, away from zero.
-    std::snprintf(text, sizeof text, "%.15Le", value);
-    const Decimal sixteen = ParseScientific(text);
+    const Decimal sixteen = ParseScientific(ToScientific(value, 15).c_str());
     if (sixteen.digits[15] != '5' || !IsHalfwayAt15Digits(value, sixteen.power)) {
         return d;
     }
@@ -222,7 +210,7 @@ Decimal RoundTo15DigitsByLibrary(Extended value) {
     return d;
 }
 
-// 128-bit integers, an extension of GCC and Clang on x86-64.
+// 128-bit integers, an extension of GCC and Clang on 64-bit targets.
 __extension__ using Uint128 = unsigned __int128;
 
 constexpr auto kPowersOf10 = [] {
@@ -331,13 +319,13 @@ double StrToFloat(const std::string& text) {
 }
 
 std::string FloatToStr(Extended value) {
-    if (std::isnan(value)) {
+    if (IsNaN(value)) {
         throw InvalidOperationError();
     }
-    if (std::isinf(value)) {
+    if (IsInf(value)) {
         throw OverflowError();
     }
-    if (value == 0) {
+    if (value.kind() == Extended::Kind::kZero) {
         return "0";  // never "-0"
     }
     Decimal d = RoundTo15Digits(value);
@@ -346,7 +334,7 @@ std::string FloatToStr(Extended value) {
     }
     const std::string& separator = DecimalSeparator();
     std::string out;
-    if (value < 0) {
+    if (value.negative()) {
         out += '-';
     }
     if (d.power >= 15 || d.power < -4) {

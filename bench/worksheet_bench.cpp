@@ -11,6 +11,7 @@
 namespace {
 
 using zas::testing::MapFields;
+using zas::operator""_ext;
 
 void RunWorksheet(benchmark::State& state, void (*compute)(zas::WorksheetFields&),
                   MapFields fields) {
@@ -44,7 +45,7 @@ BENCHMARK(BM_StrToFloat);
 
 void BM_FloatToStr(benchmark::State& state) {
     zas::SetDecimalSeparator(",");
-    zas::Extended value = -173.7189475L;
+    zas::Extended value = -173.7189475_ext;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
         benchmark::DoNotOptimize(zas::FloatToStr(value));

@@ -55,14 +55,14 @@ void CheckRoundTrip(zas::Extended value) {
     try {
         text = zas::FloatToStr(value);
     } catch (const zas::InvalidOperationError&) {
-        Require(std::isnan(value), "FloatToStr refused a number");
+        Require(zas::IsNaN(value), "FloatToStr refused a number");
         return;
     } catch (const zas::OverflowError&) {
-        Require(std::isinf(value), "FloatToStr refused a finite value");
+        Require(zas::IsInf(value), "FloatToStr refused a finite value");
         return;
     }
-    Require(std::isfinite(value), "FloatToStr wrote a NaN or an infinity", text);
-    if (std::fabs(value) > kLargestReadableBack) {
+    Require(zas::IsFinite(value), "FloatToStr wrote a NaN or an infinity", text);
+    if (zas::Abs(value) > kLargestReadableBack) {
         return;  // beyond a double, or within the last 15-digit step below its end
     }
     const std::optional<double> back = Parse(text);

@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev                     # Qt 6 Widgets and Qt Test
   libqt6svg6                       # Qt's SVG plugins: the pictures and glyphs are SVG
   libgl-dev                        # OpenGL headers that Qt's CMake files ask for
+  libmpfr-dev                      # the extended arithmetic, correctly rounded
   libgtest-dev                     # unit tests
   libbenchmark-dev                 # benchmarks
   clang-14 libclang-rt-14-dev      # the fuzzer: clang with libFuzzer and the sanitizers
