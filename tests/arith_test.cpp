@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,12 @@ TEST(Store, RoundsOnceAndRefusesWhatNoDoubleHolds) {
     EXPECT_THROW(Store(0x1.fffffffffffff8p1023_ext), OverflowError);
     EXPECT_THROW(Store(-1e309_ext), OverflowError);
     EXPECT_THROW(Store(std::numeric_limits<Extended>::quiet_NaN()), InvalidOperationError);
+    // The double's own limits, and the subnormal ones rounded to nearest even.
+    EXPECT_EQ(Store(-DBL_MAX), -DBL_MAX);
+    EXPECT_EQ(Store(DBL_MIN), DBL_MIN);
+    EXPECT_EQ(Store(0x1p-1075_ext), 0.0);
+    EXPECT_EQ(Store(0x3p-1076_ext), DBL_TRUE_MIN);
+    EXPECT_EQ(Store(0x5p-1075_ext), 2 * DBL_TRUE_MIN);
 }
 
 TEST(Ratios, CotangentAndTangentOfTheSamples) {
@@ -83,6 +90,20 @@ TEST(Ratios, CotangentAndTangentOfTheSamples) {
     EXPECT_EQ(TruncDecimals(Tangent(DmsToDegrees(261, 41, 38)), 100000), 6.84963);
     // The cotangent of 89°59′50″ is 0.0000484…, cut to 0.00004.
     EXPECT_EQ(TruncDecimals(Cotangent(DmsToDegrees(89, 59, 50)), 100000), 0.00004);
+    // At 45° the extended sine exceeds the cosine by one unit in the last
+    // place: the cut cotangent falls to 0.99999, the tangent stays 1.
+    EXPECT_EQ(TruncDecimals(Cotangent(45), 100000), 0.99999);
+    EXPECT_EQ(TruncDecimals(Tangent(45), 100000), 1.0);
+}
+
+TEST(SineAndCosine, CorrectlyRoundedTo64Bits) {
+    EXPECT_EQ(Sin(DegToRad(45)), 0xB504F333F9DE6485p-64_ext);
+    EXPECT_EQ(Cos(DegToRad(45)), 0xB504F333F9DE6484p-64_ext);
+    EXPECT_EQ(Sin(DegToRad(90)), 1);
+    EXPECT_EQ(Cos(DegToRad(90)), -0xECE675D1FC8F8CBBp-129_ext);
+    // Far beyond any angle, where the reduction by pi needs a thousand bits.
+    EXPECT_EQ(Sin(1e301_ext), -0xCF9146EFB901E38Ep-64_ext);
+    EXPECT_EQ(Cos(1e301_ext), 0x95D6CB4515365F5Fp-64_ext);
 }
 
 TEST(Ratios, PolesAreFaults) {
@@ -95,6 +116,49 @@ TEST(Ratios, PolesAreFaults) {
     EXPECT_THROW(TruncDecimals(Tangent(90), 100000), InvalidOperationError);
     EXPECT_THROW(TruncDecimals(Tangent(270), 100000), InvalidOperationError);
 }
+
+#if LDBL_MANT_DIG == 64
+// Where long double is the x87 type, the unit itself is the reference: random
+// operands across the whole range, subnormals and overflows included.
+TEST(Extended, AgreesWithTheX87UnitOnAMillionOperations) {
+    std::mt19937_64 random(1207);
+    const auto operand = [&random](long double& native) {
+        const std::uint64_t m = random() >> (random() % 4 == 0 ? random() % 64 : 0);
+        const int band = static_cast<int>(random() % 8);
+        int exponent = static_cast<int>(random() % 160) - 80 - 63;
+        if (band == 0) {
+            exponent = static_cast<int>(random() % 200) - 16445 - 63;  // near the subnormals
+        } else if (band == 1) {
+            exponent = static_cast<int>(random() % 200) + 16184 - 63;  // near overflow
+        }
+        const bool negative = (random() & 1) != 0;
+        native = ldexpl(static_cast<long double>(m), exponent) * (negative ? -1 : 1);
+        return Extended::FromParts(negative, m, exponent);
+    };
+    const auto bits = [](const Extended& x) {
+        const long double magnitude = x.kind() == Extended::Kind::kFinite
+                                          ? ldexpl(x.significand(), x.exponent())
+                                      : IsInf(x) ? HUGE_VALL
+                                                 : 0.0L;
+        return x.negative() ? -magnitude : magnitude;
+    };
+    for (int i = 0; i < 1'000'000; ++i) {
+        long double a = 0;
+        long double b = 0;
+        const Extended x = operand(a);
+        const Extended y = operand(b);
+        ASSERT_TRUE(std::signbit(bits(x)) == std::signbit(a) && bits(x) == a) << i;
+        const int op = i % 4;
+        const long double native = op == 0 ? a + b : op == 1 ? a - b : op == 2 ? a * b : a / b;
+        const Extended ours = op == 0 ? x + y : op == 1 ? x - y : op == 2 ? x * y : x / y;
+        ASSERT_EQ(IsNaN(ours), std::isnan(native)) << i;
+        if (!std::isnan(native)) {
+            ASSERT_EQ(bits(ours), native) << i << " op " << op;
+            ASSERT_EQ(std::signbit(bits(ours)), std::signbit(native)) << i;
+        }
+    }
+}
+#endif
 
 TEST(Mean, HalvedAtExtendedPrecisionUnstored) {
     EXPECT_NE(static_cast<Extended>(Store(Mean(0.1, 0.2))), Mean(0.1, 0.2));
