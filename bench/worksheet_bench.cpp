@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole computations of the worked examples through a map of field texts,
-// texts in and texts out, and the two number conversions alone.
+// texts in and texts out, the two number conversions alone, and the extended
+// operations and ratios they are made of.
 #include <benchmark/benchmark.h>
 
 #include "arith/number_text.h"
@@ -52,6 +53,49 @@ void BM_FloatToStr(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FloatToStr);
+
+// The extended arithmetic one operation at a time, on values of a sheet.
+void BM_ExtendedOperation(benchmark::State& state) {
+    zas::Extended a = 1822.81;
+    zas::Extended b = -0.23564;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(a);
+        benchmark::DoNotOptimize(b);
+        switch (state.range(0)) {
+            case 0:
+                benchmark::DoNotOptimize(a + b);
+                break;
+            case 1:
+                benchmark::DoNotOptimize(a * b);
+                break;
+            case 2:
+                benchmark::DoNotOptimize(a / b);
+                break;
+            default:
+                benchmark::DoNotOptimize(zas::Store(a / b));
+                break;
+        }
+    }
+}
+BENCHMARK(BM_ExtendedOperation)->ArgName("add_mul_div_divstore")->DenseRange(0, 3);
+
+void BM_Sine(benchmark::State& state) {
+    const zas::Extended radians = zas::DegToRad(38.65472222222222);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zas::Sin(radians));
+    }
+}
+BENCHMARK(BM_Sine);
+
+// One ratio: the angle to radians, sine and cosine from one call, the quotient.
+void BM_Cotangent(benchmark::State& state) {
+    double degrees = 38.65472222222222;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(degrees);
+        benchmark::DoNotOptimize(zas::Cotangent(degrees));
+    }
+}
+BENCHMARK(BM_Cotangent);
 
 }  // namespace
 
