@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,13 @@
 #include "arith/extended.h"
 
 namespace zas {
+
+// How a failed assertion shows an extended value: decimal, then exact.
+void PrintTo(const Extended& x, std::ostream* out) {
+    *out << ToScientific(x, 20) << " (" << (x.negative() ? "-" : "") << "0x" << std::hex
+         << x.significand() << std::dec << "p" << x.exponent() << ")";
+}
+
 namespace {
 
 TEST(Extended, PiIsTheNearestExtendedValue) {
