@@ -25,9 +25,10 @@ static_assert(GMP_NUMB_BITS == 64 || GMP_NUMB_BITS == 32,
 constexpr int kLimbs = 64 / GMP_NUMB_BITS;
 using Limbs = std::array<mp_limb_t, kLimbs>;
 
-// MPFR's exponent range belongs to the thread, not to a number. Each operation
-// sets the extended range for itself and gives the caller's back afterwards,
-// so that no other MPFR user in the process sees a different range.
+// MPFR's exponent range belongs to the thread, not to a number, and MPFR
+// expects every operand within it. Each operation sets the extended range for
+// itself and gives the caller's back afterwards, so that no other MPFR user
+// in the process sees a different range.
 class ExtendedRange {
   public:
     ExtendedRange() : emin_(mpfr_get_emin()), emax_(mpfr_get_emax()) {
@@ -225,12 +226,14 @@ Extended operator/(const Extended& a, const Extended& b) {
 }
 
 bool operator==(const Extended& a, const Extended& b) {
+    const ExtendedRange range;
     const Operand x(a);
     const Operand y(b);
     return mpfr_equal_p(x.get(), y.get()) != 0;
 }
 
 std::partial_ordering operator<=>(const Extended& a, const Extended& b) {
+    const ExtendedRange range;
     const Operand x(a);
     const Operand y(b);
     if (mpfr_unordered_p(x.get(), y.get()) != 0) {
@@ -246,6 +249,7 @@ std::partial_ordering operator<=>(const Extended& a, const Extended& b) {
 }
 
 std::string ToScientific(const Extended& value, int decimals) {
+    const ExtendedRange range;
     const Operand x(value);
     char text[64];
     mpfr_snprintf(text, sizeof text, "%.*Re", decimals, x.get());
@@ -256,6 +260,7 @@ double Store(Extended value) {
     if (IsNaN(value)) {
         throw InvalidOperationError();
     }
+    const ExtendedRange range;
     const Operand x(value);
     // Correctly rounded, subnormal doubles included; past the halfway point
     // between DBL_MAX and 2^1024 it is an infinity.

@@ -9,6 +9,7 @@
 #include <random>
 
 #include <gtest/gtest.h>
+#include <mpfr.h>
 
 #include "arith/errors.h"
 #include "arith/extended.h"
@@ -167,6 +168,21 @@ TEST(Extended, AgreesWithTheX87UnitOnAMillionOperations) {
     }
 }
 #endif
+
+// MPFR's exponent range is the thread's: another user's narrow one neither
+// changes an extended result nor is changed by it.
+TEST(Extended, LeavesTheThreadsMpfrRangeAsItFindsIt) {
+    const mpfr_exp_t emin = mpfr_get_emin();
+    const mpfr_exp_t emax = mpfr_get_emax();
+    mpfr_set_emin(-100);
+    mpfr_set_emax(100);
+    const Extended smallest = std::numeric_limits<Extended>::min();
+    EXPECT_EQ(smallest / 1024 * 1024, smallest);
+    EXPECT_EQ(mpfr_get_emin(), -100);
+    EXPECT_EQ(mpfr_get_emax(), 100);
+    mpfr_set_emin(emin);
+    mpfr_set_emax(emax);
+}
 
 TEST(Mean, HalvedAtExtendedPrecisionUnstored) {
     EXPECT_NE(static_cast<Extended>(Store(Mean(0.1, 0.2))), Mean(0.1, 0.2));
