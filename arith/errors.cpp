@@ -17,8 +17,12 @@ constexpr const char* kControlNames[32] = {
     "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US",
 };
 
+// Beyond every code point: what MultiByteAt gives for the bytes it does not
+// read, which are copied as they are.
+constexpr char32_t kOtherBytes = 0x110000;
+
 // The code point of a two- or three-byte UTF-8 sequence at s[i] and its
-// length; 0 for anything else (the bytes are then copied as they are).
+// length; kOtherBytes for anything else.
 char32_t MultiByteAt(const std::string& s, std::size_t i, std::size_t& length) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
     const auto follows = [&](std::size_t k) {
@@ -33,7 +37,7 @@ char32_t MultiByteAt(const std::string& s, std::size_t i, std::size_t& length) {
         return (char32_t{byte(0) & 0x0Fu} << 12) | (char32_t{byte(1) & 0x3Fu} << 6) |
                (byte(2) & 0x3Fu);
     }
-    return 0;
+    return kOtherBytes;
 }
 
 // Characters that draw nothing, or break the line, or steer the direction of

@@ -138,7 +138,7 @@ TEST_F(NumberText, ConversionMessageShowsControlCharacters) {
     EXPECT_EQ(ConversionMessage("1\u0085\u2069\u202E\u2028\uFEFF\u061C"),
               Quoted("1<U+0085><U+2069><U+202E><U+2028><U+FEFF><U+061C>"));
     EXPECT_EQ(ConversionMessage("1О3\t"), Quoted("1О3<TAB>"));  // a Cyrillic O
-    EXPECT_EQ(ConversionMessage("שלום 5"), Quoted("שלום 5"));
+    EXPECT_EQ(ConversionMessage("שלום 5\U0001F600"), Quoted("שלום 5\U0001F600"));
     // A spelt-out character counts as one of the forty.
     EXPECT_EQ(ConversionMessage(std::string(41, '\t')), Quoted([] {
                   std::string names;

@@ -164,8 +164,8 @@ void SheetWindowTestBase::aTextThatIsNoNumberGoesToTheErrorReport() {
     Field(field)->setText(QString::fromUtf8(text));
     const QStringList before = AllTexts();
     Compute();
-    QCOMPARE(messages.errors,
-             std::vector<std::string>{"'" + std::string(text) + "' не является правильным числом"});
+    QCOMPARE(messages.errors, std::vector<std::string>{"'\u2068" + std::string(text) +
+                                                       "\u2069' не является правильным числом"});
     QVERIFY(messages.messages.empty());
     QCOMPARE(AllTexts(), before);
     QVERIFY(form->isVisible());
@@ -201,7 +201,8 @@ void SheetWindowTestBase::everyInputAnswersEveryBadText() {
                     messages = {kMissingInputMessage};
                     break;
                 case Outcome::kConversionError:
-                    errors = {"'" + bad.shown.toStdString() + "' не является правильным числом"};
+                    errors = {"'\u2068" + bad.shown.toStdString() +
+                              "\u2069' не является правильным числом"};
                     break;
                 case Outcome::kResult:
                     for (qsizetype i = 0; i < case_.outputs.size(); ++i) {
