@@ -16,6 +16,8 @@
 namespace zas {
 namespace {
 
+using testing::ExpectFaults, testing::kDivisionByZero, testing::kInvalidOperation,
+    testing::kOverflow;
 using testing::JungSample;
 using testing::MapFields;
 using testing::RecordedMessages;
@@ -186,50 +188,30 @@ TEST_F(Jung, AnAngleBeyondTheDoubleRangeOverflowsBeforeAnyWrite) {
 // Each step and fault that inputs can reach: the fault's text, its step's
 // cause on the second line, and the outputs written before it.
 TEST_F(Jung, EveryFaultSaysWhichStepAndWhy) {
-    const std::string kDiv = "Деление на ноль\n";
-    const std::string kInvalid = "Недопустимая операция с плавающей точкой\n";
-    const std::string kOverflow = "Переполнение при операции с плавающей точкой\n";
-    const struct {
-        const char* inputs;  // name=text ...
-        std::string message;
-        std::size_t written;
-    } kFaults[] = {
-        {"EAg=1,7976e308 EAm=1e308", kOverflow + jung::kAngleB1.overflow, 0},
-        {"EBg=1,7976e308 EBm=1e308", kOverflow + jung::kAngleB2.overflow, 0},
-        {"ECg=1,7976e308 ECm=1e308", kOverflow + jung::kAngleBB2.overflow, 0},
-        {"EBbg=1,7976e308 EBbm=1e308", kOverflow + jung::kAngleBB1.overflow, 0},
-        {"EAg=0 EAm=0 EAs=0", kDiv + jung::kCtgB1.divisionByZero, 0},
-        {"EAg=180 EAm=0 EAs=0", kInvalid + jung::kCtgB1.invalidOperation, 0},
-        {"EBg=0 EBm=0 EBs=0", kDiv + jung::kCtgB2.divisionByZero, 0},
-        {"EBg=360 EBm=0 EBs=0", kInvalid + jung::kCtgB2.invalidOperation, 0},
-        {"EBbg=0 EBbm=0 Ebbs=0", kDiv + jung::kCtgBB1.divisionByZero, 0},
-        {"EBbg=180 EBbm=0 Ebbs=0", kInvalid + jung::kCtgBB1.invalidOperation, 0},
-        {"ECg=0 ECm=0 ECs=0", kDiv + jung::kCtgBB2.divisionByZero, 0},
-        {"ECg=-180 ECm=0 ECs=0", kInvalid + jung::kCtgBB2.invalidOperation, 0},
-        // beta1 + beta2 = 180°.
-        {"EAg=100 EAm=0 EAs=0 EBg=80 EBm=0 EBs=0",
-         kDiv + "X′P: сумма котангенсов β1 и β2 равна нулю — угол при P равен 0° или 180°, "
-                "точки A, B и P лежат на одной прямой, засечка не решается.",
-         6},
-        {"EXa=1e300", kInvalid + jung::kXp1.invalidOperation, 6},
-        {"EAg=90 EAm=0 EAs=0 EXb=1e300", kInvalid + jung::kYp1.invalidOperation, 7},
-        {"ECg=153 ECm=9 ECs=44", kDiv + jung::kXp2.divisionByZero, 8},
-        {"EXc=1e300", kInvalid + jung::kXp2.invalidOperation, 8},
-        {"EBbg=90 EBbm=0 Ebbs=0 EXc=1e300", kInvalid + jung::kYp2.invalidOperation, 9},
-    };
-    for (const auto& fault : kFaults) {
-        MapFields f = JungSample();
-        f.Assign(fault.inputs);
-        try {
-            ComputeJung(f);
-            ADD_FAILURE() << fault.inputs << ": no fault";
-        } catch (const FloatingPointError& e) {
-            EXPECT_EQ(e.what(), fault.message) << fault.inputs;
-        }
-        EXPECT_EQ(f.writes, std::vector<std::string>(kOutputsInWriteOrder.begin(),
-                                                     kOutputsInWriteOrder.begin() + fault.written))
-            << fault.inputs;
-    }
+    ExpectFaults(
+        JungSample(), ComputeJung, kOutputsInWriteOrder,
+        {
+            {"EAg=1,7976e308 EAm=1e308", kOverflow + jung::kAngleB1.overflow, 0},
+            {"EBg=1,7976e308 EBm=1e308", kOverflow + jung::kAngleB2.overflow, 0},
+            {"ECg=1,7976e308 ECm=1e308", kOverflow + jung::kAngleBB2.overflow, 0},
+            {"EBbg=1,7976e308 EBbm=1e308", kOverflow + jung::kAngleBB1.overflow, 0},
+            {"EAg=0 EAm=0 EAs=0", kDivisionByZero + jung::kCtgB1.divisionByZero, 0},
+            {"EAg=180 EAm=0 EAs=0", kInvalidOperation + jung::kCtgB1.invalidOperation, 0},
+            {"EBg=0 EBm=0 EBs=0", kDivisionByZero + jung::kCtgB2.divisionByZero, 0},
+            {"EBg=360 EBm=0 EBs=0", kInvalidOperation + jung::kCtgB2.invalidOperation, 0},
+            {"EBbg=0 EBbm=0 Ebbs=0", kDivisionByZero + jung::kCtgBB1.divisionByZero, 0},
+            {"EBbg=180 EBbm=0 Ebbs=0", kInvalidOperation + jung::kCtgBB1.invalidOperation, 0},
+            {"ECg=0 ECm=0 ECs=0", kDivisionByZero + jung::kCtgBB2.divisionByZero, 0},
+            {"ECg=-180 ECm=0 ECs=0", kInvalidOperation + jung::kCtgBB2.invalidOperation, 0},
+            // beta1 + beta2 = 180°.
+            {"EAg=100 EAm=0 EAs=0 EBg=80 EBm=0 EBs=0", kDivisionByZero + jung::kXp1.divisionByZero,
+             6},
+            {"EXa=1e300", kInvalidOperation + jung::kXp1.invalidOperation, 6},
+            {"EAg=90 EAm=0 EAs=0 EXb=1e300", kInvalidOperation + jung::kYp1.invalidOperation, 7},
+            {"ECg=153 ECm=9 ECs=44", kDivisionByZero + jung::kXp2.divisionByZero, 8},
+            {"EXc=1e300", kInvalidOperation + jung::kXp2.invalidOperation, 8},
+            {"EBbg=90 EBbm=0 Ebbs=0 EXc=1e300", kInvalidOperation + jung::kYp2.invalidOperation, 9},
+        });
 }
 
 TEST_F(Jung, MissingInputShowsTheMessageOnceAndWritesNothing) {

