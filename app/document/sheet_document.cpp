@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -89,9 +90,10 @@ SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& d
             menu->addActions(actions_);
             menu->exec(field->mapToGlobal(at));
         });
+        field->installEventFilter(this);
     }
     for (const char* mean : description_.means) {
-        Field(QString::fromLatin1(mean))->installEventFilter(this);
+        means_ << Field(QString::fromLatin1(mean));
     }
 }
 
@@ -254,7 +256,18 @@ void SheetDocument::CopySheet() {
 }
 
 bool SheetDocument::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A field would keep some of the keys for itself (Ctrl+Shift+E
+        // selects to the end of the line on some desktops): the sheet's
+        // actions go first.
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : actions_) {
+            if (action->shortcut() == pressed) {
+                return true;
+            }
+        }
+    }
+    if (event->type() == QEvent::ToolTip && means_.contains(watched)) {
         // Worked out from the texts at this moment, so never stale.
         auto* help = static_cast<QHelpEvent*>(event);
         QStringList lines;

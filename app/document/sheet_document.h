@@ -45,6 +45,7 @@ class SheetDocument : public QObject {
     bool SaveFile(const QString& path);
 
     ui::WorksheetForm* Sheet() const { return sheet_; }
+    const SheetDescription& Description() const { return description_; }
     const QString& FileName() const { return file_name_; }
     QStringList Texts() const;
     SheetSnapshot Snapshot() const;
@@ -61,6 +62,7 @@ class SheetDocument : public QObject {
     QStringList names_;
     QString file_name_;
     QList<QAction*> actions_;
+    QObjectList means_;
 };
 
 // The file dialog's starting folder: the one used last in this run, else the

@@ -83,7 +83,7 @@ std::variant<QStringList, Refusal> ReadSheet(const QByteArray& bytes, const Meth
     if (belongs == nullptr) {
         return Refusal{QStringLiteral("В файле не указано, по каким формулам решён лист.")};
     }
-    if (belongs != &method) {
+    if (qstrcmp(belongs->key, method.key) != 0) {
         return Refusal{QStringLiteral("Это лист решения %1, а не %2: откройте его на том листе.")
                            .arg(QString::fromUtf8(belongs->name), QString::fromUtf8(method.name))};
     }
