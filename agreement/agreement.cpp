@@ -100,7 +100,7 @@ std::optional<Agreement> MakeAgreement(const WorksheetFields& fields,
 std::vector<std::string> AgreementLines(const Agreement& agreement) {
     std::vector<std::string> lines = {
         "Согласие двух определений:",
-        "ΔX = X′P − X″P = " + agreement.dx + " м,   ΔY = Y′P − Y″P = " + agreement.dy + " м",
+        "ΔX = X′P − X″P = " + agreement.dx + " м; ΔY = Y′P − Y″P = " + agreement.dy + " м",
         "Линейное расхождение √(ΔX² + ΔY²) = " + agreement.discrepancy + " м",
     };
     const char* triangles[] = {"А–В–P", "B–C–P"};
