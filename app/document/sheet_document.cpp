@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -63,7 +64,9 @@ QString StartFolder() {
     if (!last_folder.isEmpty()) {
         return last_folder;
     }
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A documents folder that is not there would be offered as a file name.
+    return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& description)
