@@ -55,18 +55,20 @@ std::optional<ExactDecimal> AngleInSeconds(const WorksheetFields& fields, const 
 }
 
 std::string SecondsToDms(ExactDecimal seconds, int decimals, std::string_view separator) {
-    const ExactDecimal cut = CutTo(*Rescale(seconds, decimals), decimals);
+    // Fewer decimals than the value has: cut; more: the value cannot hold
+    // them all, so it keeps its own.
+    const ExactDecimal cut = CutTo(Rescale(seconds, decimals).value_or(seconds), decimals);
     const bool negative = cut.units < 0;
     const ExactUnits magnitude = negative ? -cut.units : cut.units;
-    const ExactUnits unit = Rescale(ExactDecimal{1, 0}, decimals)->units;
+    const ExactUnits unit = Rescale(ExactDecimal{1, 0}, cut.scale)->units;
     const ExactUnits whole = magnitude / unit;
     std::string text = negative ? "-" : "";
     text += ExactToText(ExactDecimal{whole / 3600, 0}, separator) + "°";
     text += TwoDigits(whole % 3600 / 60) + "′";
     text += TwoDigits(whole % 60);
-    if (decimals > 0) {
+    if (cut.scale > 0) {
         const std::string fraction =
-            ExactToText(ExactDecimal{magnitude % unit + unit, decimals}, separator);
+            ExactToText(ExactDecimal{magnitude % unit + unit, cut.scale}, separator);
         text += fraction.substr(1);  // the separator and the decimals, after the leading 1
     }
     return text + "″";
@@ -91,8 +93,11 @@ std::optional<Agreement> MakeAgreement(const WorksheetFields& fields,
                         {}};
     const int decimals = std::max(angles_at_p[0].scale, angles_at_p[1].scale);
     for (std::size_t i = 0; i < 2; ++i) {
-        agreement.angles[i] = {SecondsToDms(angles_at_p[i], decimals, separator),
-                               Weak(angles_at_p[i])};
+        const auto seconds = Rescale(angles_at_p[i], decimals);
+        if (!seconds) {
+            return std::nullopt;
+        }
+        agreement.angles[i] = {SecondsToDms(*seconds, decimals, separator), Weak(*seconds)};
     }
     return agreement;
 }
