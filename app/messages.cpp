@@ -2,12 +2,49 @@
 #include "app/messages.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QTextDocument>
+#include <QTextOption>
 #include <exception>
 
 namespace zas::ui {
 
 namespace {
+
+// Keeps a message box at least as wide as its title needs. The box sizes
+// itself to its text and allows for the title only as wide as the title-bar
+// font draws it plus 50 pixels, which a window manager's icon and its three
+// buttons overrun: a short message cut the title off. So the title is
+// measured bold and a quarter larger, as window managers draw titles, with
+// room for four buttons as high as two lines, and a spacer that wide lies
+// under the box's first row.
+void FitTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) * 5 / 4 + 8 * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0), 0, 0, 1, grid->columnCount());
+}
+
+// The messages are Russian and read left to right, whatever the first letter
+// of a field text they quote. The box's text can be selected, so it is laid
+// out as a document, which takes its direction from the first strong letter
+// even inside an isolate: right-to-left text in the quote would turn the whole
+// message around. Its direction is set, not guessed.
+void KeepLeftToRight(QMessageBox& box) {
+    for (QTextDocument* document : box.findChildren<QTextDocument*>()) {
+        QTextOption option = document->defaultTextOption();
+        option.setTextDirection(Qt::LeftToRight);
+        document->setDefaultTextOption(option);
+    }
+}
 
 void ShowBox(QMessageBox::Icon icon, const std::string& text) {
     QWidget* over = QApplication::activeModalWidget();
@@ -17,6 +54,8 @@ void ShowBox(QMessageBox::Icon icon, const std::string& text) {
     QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), QString::fromStdString(text),
                     QMessageBox::Ok, over);
     box.setTextFormat(Qt::PlainText);
+    FitTitle(box);
+    KeepLeftToRight(box);
     box.exec();
 }
 

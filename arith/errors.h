@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "arith/step.h"
+
 namespace zas {
 
 // Base of every error this program raises itself.
@@ -14,7 +16,8 @@ class WorksheetError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// A field text that is not a number in the user's format.
+// A field text that is not a number in the user's format. Its text quotes the
+// field text so that every character of it shows (see errors.cpp).
 class ConversionError : public WorksheetError {
   public:
     explicit ConversionError(const std::string& fieldText);
@@ -27,10 +30,14 @@ class ConversionError : public WorksheetError {
 
 // Division by zero, invalid operation and overflow: the three floating-point
 // faults that end a computation. Underflow, denormals and inexact results are
-// not faults.
+// not faults. The text is the fault's name; raised at a marked step of a
+// computation, it gains a second line with that step's cause of the fault.
 class FloatingPointError : public WorksheetError {
   public:
     using WorksheetError::WorksheetError;
+
+  protected:
+    FloatingPointError(const char* fault, const char* StepCauses::*cause);
 };
 
 class DivisionByZeroError : public FloatingPointError {

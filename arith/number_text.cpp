@@ -37,14 +37,54 @@ struct ScannedNumber {
     bool hasNonzeroDigit = false;
 };
 
-// Scans text against the grammar; false when it is not a number.
+// The characters with the Unicode White_Space property, in UTF-8: blanks of
+// every width, tabs, line and page breaks. A number pasted from a spreadsheet
+// cell or a document brings some of them along before or after it.
+constexpr std::string_view kWhiteSpace[] = {
+    "\t",     "\n",     "\v",     "\f",     "\r",     " ",      "\u0085", "\u00A0", "\u1680",
+    "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
+    "\u2009", "\u200A", "\u2028", "\u2029", "\u202F", "\u205F", "\u3000",
+};
+
+bool StartsWithWhiteSpace(std::string_view s, std::size_t& length) {
+    for (const std::string_view space : kWhiteSpace) {
+        if (s.starts_with(space)) {
+            length = space.size();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EndsWithWhiteSpace(std::string_view s, std::size_t& length) {
+    for (const std::string_view space : kWhiteSpace) {
+        if (s.ends_with(space)) {
+            length = space.size();
+            return true;
+        }
+    }
+    return false;
+}
+
+// The text without the white space before and after it.
+std::string_view TrimWhiteSpace(std::string_view s) {
+    std::size_t length = 0;
+    while (StartsWithWhiteSpace(s, length)) {
+        s.remove_prefix(length);
+    }
+    while (EndsWithWhiteSpace(s, length)) {
+        s.remove_suffix(length);
+    }
+    return s;
+}
+
+// Scans text against the grammar; false when it is not a number. White space
+// around the number is ignored; inside it, none is allowed.
 bool Scan(std::string_view text, const std::string& separator, ScannedNumber& out) {
-    std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) {
+    const std::string_view s = TrimWhiteSpace(text);
+    if (s.empty()) {
         return false;
     }
-    const std::size_t end = text.find_last_not_of(' ') + 1;
-    const std::string_view s = text.substr(begin, end - begin);
 
     std::size_t i = 0;
     out.plain.clear();
@@ -281,7 +321,11 @@ Decimal RoundTo15Digits(Extended value) {
 }  // namespace
 
 bool SetDecimalSeparator(std::string_view separator) {
-    if (separator.empty() || separator.find_first_of("0123456789+-eE ") != std::string_view::npos) {
+    std::size_t length = 0;
+    // A separator at the end of a number ("5,") must not be taken for white
+    // space around it.
+    if (separator.empty() || separator.find_first_of("0123456789+-eE ") != std::string_view::npos ||
+        StartsWithWhiteSpace(separator, length) || EndsWithWhiteSpace(separator, length)) {
         return false;
     }
     SeparatorStore() = std::string(separator);

@@ -2,6 +2,8 @@
 // Arbitrary bytes as field texts and decimal separators, through the number
 // texts and both whole worksheets. Whatever arrives, a run must end in one of
 // the three ways a worksheet allows, and every text it writes must read back.
+// Arbitrary bytes as a saved sheet (.zas) for either sheet: refused with a
+// message, or read as all 32 texts.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
@@ -13,9 +15,17 @@
 #include <string>
 #include <vector>
 
+#include <QByteArray>
+#include <QStringList>
+#include <variant>
+
+#include "app/document/sheet_description.h"
+#include "app/document/sheet_format.h"
 #include "arith/errors.h"
 #include "arith/number_text.h"
+#include "gauss/gauss_agreement.h"
 #include "gauss/gauss_calc.h"
+#include "jung/jung_agreement.h"
 #include "jung/jung_calc.h"
 #include "tests/map_fields.h"
 #include "tests/samples.h"
@@ -111,6 +121,12 @@ void RunSheet(FuzzedDataProvider& data, bool gauss) {
         floatingPointFault = true;
     }
     Require(recorded.errors.empty(), "a computation reported an error itself");
+    // The agreement reads whatever the run left; it never throws or writes.
+    const std::size_t writes = fields.writes.size();
+    if (const auto agreement = gauss ? zas::GaussAgreement(fields) : zas::JungAgreement(fields)) {
+        Require(!zas::AgreementLines(*agreement).empty(), "an agreement without lines");
+    }
+    Require(fields.writes.size() == writes, "the agreement wrote a field");
 
     const std::set<std::string> outputSet(outputs.begin(), outputs.end());
     std::set<std::string> written;
@@ -152,6 +168,28 @@ void RunSheet(FuzzedDataProvider& data, bool gauss) {
     }
 }
 
+// Bytes as a saved sheet: a refusal with its sentence, changing nothing, or
+// all 32 texts, which save and read back unchanged.
+void ReadSheetFile(FuzzedDataProvider& data) {
+    const auto& sheet =
+        data.ConsumeBool() ? zas::document::GaussSheet() : zas::document::JungSheet();
+    const QStringList names = sheet.FieldNames();
+    const std::string rest = data.ConsumeRemainingBytesAsString();
+    const QByteArray bytes(rest.data(), static_cast<qsizetype>(rest.size()));
+    const auto read = zas::document::ReadSheet(bytes, sheet.method, names);
+    if (const auto* refusal = std::get_if<zas::document::Refusal>(&read)) {
+        Require(!refusal->message.isEmpty() && refusal->message.endsWith(QLatin1Char('.')),
+                "a refusal without its sentence", refusal->message.toStdString());
+        return;
+    }
+    const QStringList& texts = std::get<QStringList>(read);
+    Require(texts.size() == names.size(), "a sheet read without all its texts");
+    const auto again = zas::document::ReadSheet(
+        zas::document::WriteSheet(sheet.method, names, texts), sheet.method, names);
+    Require(std::holds_alternative<QStringList>(again) && std::get<QStringList>(again) == texts,
+            "a sheet read does not save and read back");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -164,7 +202,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         Require(zas::DecimalSeparator() == ",", "a refused separator replaced the comma");
     }
 
-    switch (data.ConsumeIntegralInRange(0, 3)) {
+    switch (data.ConsumeIntegralInRange(0, 4)) {
         case 0: {
             // A text alone: read, and what it reads as written back.
             const std::string text = data.ConsumeRandomLengthString(64);
@@ -186,8 +224,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         case 2:
             RunSheet(data, false);
             break;
-        default:
+        case 3:
             RunSheet(data, true);
+            break;
+        default:
+            ReadSheetFile(data);
             break;
     }
     return 0;

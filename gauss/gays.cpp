@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "app/document/sheet_document.h"
 #include "app/messages.h"
 #include "gauss/gauss_calc.h"
 #include "ui_gays.h"
@@ -26,6 +27,7 @@ constexpr std::array<std::string_view, 32> kClearOrder = {
 TForm3::TForm3(QWidget* parent) : WorksheetForm(parent), ui(std::make_unique<Ui::TForm3>()) {
     ui->setupUi(this);
     FinishSetup();
+    new zas::document::SheetDocument(this, zas::document::GaussSheet());
     zas::ui::OnClick(ui->BitBtn1, this, &TForm3::BitBtn1Click);
     zas::ui::OnClick(ui->BitBtn2, this, &TForm3::BitBtn2Click);
     zas::ui::OnClick(ui->BitBtn3, this, &TForm3::BitBtn3Click);

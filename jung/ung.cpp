@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "app/document/sheet_document.h"
 #include "app/messages.h"
 #include "jung/jung_calc.h"
 #include "ui_ung.h"
@@ -24,6 +25,7 @@ constexpr std::array<std::string_view, 32> kClearOrder = {
 TForm2::TForm2(QWidget* parent) : WorksheetForm(parent), ui(std::make_unique<Ui::TForm2>()) {
     ui->setupUi(this);
     FinishSetup();
+    new zas::document::SheetDocument(this, zas::document::JungSheet());
     zas::ui::OnClick(ui->BitBtn1, this, &TForm2::BitBtn1Click);
     zas::ui::OnClick(ui->BitBtn2, this, &TForm2::BitBtn2Click);
     zas::ui::OnClick(ui->BitBtn3, this, &TForm2::BitBtn3Click);

@@ -7,8 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [[ "${1:-}" != --inside ]]; then
-  # The virtual display, a window manager, xdotool and ImageMagick's import.
-  scripts/setup.sh xvfb xauth imagemagick xdotool openbox
+  # The virtual display, a window manager, xdotool, ImageMagick's import and
+  # pdftoppm for the exported page.
+  scripts/setup.sh xvfb xauth imagemagick xdotool openbox poppler-utils
   scripts/build.sh >/dev/null
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside
 fi
@@ -56,6 +57,13 @@ jung=$(window "Решение Прямой засечки по формулам 
 shot "$jung" jung-before.png
 click "$jung" 164 452        # Вычислить
 shot "$jung" jung-after.png
+rm -f build/jung-page.pdf
+press "$jung" ctrl+shift+e   # Экспорт в PDF…
+window "Экспорт в PDF" >/dev/null
+xdotool type --delay 20 "$PWD/build/jung-page.pdf"
+xdotool key Return
+sleep 1
+pdftoppm -r 60 -png -singlefile build/jung-page.pdf "$out/jung-page"
 click "$jung" 444 452        # Выход
 click "$main" 304 84         # По ф-ам Гаусса
 gauss=$(window "Решение прямой засечки по формулам Гаусса.")

@@ -17,6 +17,7 @@ packages=(
   libbenchmark-dev                 # benchmarks
   clang-14 libclang-rt-14-dev      # the fuzzer: clang with libFuzzer and the sanitizers
   fonts-liberation                 # the sans serif the windows are drawn in
+  poppler-utils                    # the page test reads the exported PDF with pdftotext
   "$@"
 )
 

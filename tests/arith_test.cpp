@@ -38,6 +38,11 @@ TEST(DmsToDegrees, SecondsThenMinutesThenDegrees) {
     EXPECT_EQ(DmsToDegrees(-10, 30, 0), -9.5);
     // Fractions and any range are accepted.
     EXPECT_EQ(DmsToDegrees(0.5, 90, -3600), 1.0);
+    // Degrees added last: from left to right the sum would end one unit of the
+    // last place higher, at 237.80436666666668.
+    EXPECT_EQ(DmsToDegrees(237, 48, 15.72), 237.80436666666665);
+    EXPECT_NE(Store(Extended{237} + Extended{48} / 60 + Extended{15.72} / 3600),
+              237.80436666666665);
 }
 
 TEST(DmsToDegrees, ADoubleOverflowOnStoringIsAnError) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a tired hand types, or pastes, into a worksheet field, and how the
 // sheet must answer each: the missing-input message, the conversion error
-// naming the text, or the worked example's own results.
+// naming the text, or the worked example's own results. White space around a
+// number is ignored; an invisible character in a refused text is spelt out.
 #pragma once
 
 #include <QString>
@@ -53,8 +54,13 @@ inline std::vector<BadText> BadTexts(const QString& sample) {
          QString::fromUtf8("−5")},
         {"Arabic-Indic digits", QString::fromUtf8("١٢٣"), O::kConversionError,
          QString::fromUtf8("١٢٣")},
-        {"a tab after the sample", tab, O::kConversionError, sample + QString::fromUtf8("␉")},
-        {"a NUL after the sample", nul, O::kConversionError, sample + QString::fromUtf8("␀")},
+        {"a tab after the sample", tab, O::kResult, ""},
+        {"a spreadsheet cell's line break", sample + "\r\n", O::kResult, ""},
+        {"a NUL after the sample", nul, O::kConversionError, sample + "<NUL>"},
+        {"a Cyrillic O and a tab", QString::fromUtf8("1О3\t"), O::kConversionError,
+         QString::fromUtf8("1О3<TAB>")},
+        {"right-to-left text", QString::fromUtf8("שלום"), O::kConversionError,
+         QString::fromUtf8("שלום")},
         {"an emoji", emoji, O::kConversionError, emoji},
     };
 }

@@ -10,11 +10,14 @@
 #include "arith/errors.h"
 #include "arith/number_text.h"
 #include "gauss/gauss_calc.h"
+#include "gauss/gauss_steps.h"
 #include "tests/samples.h"
 
 namespace zas {
 namespace {
 
+using testing::ExpectFaults, testing::kDivisionByZero, testing::kInvalidOperation,
+    testing::kOverflow;
 using testing::GaussSample;
 using testing::MapFields;
 using testing::RecordedMessages;
@@ -177,6 +180,45 @@ TEST_F(Gauss, TangentPolesStopWhereTheirAngleIsUsed) {
         EXPECT_THROW(ComputeGauss(f), InvalidOperationError) << g;
         EXPECT_TRUE(f.writes.empty()) << g;
     }
+}
+
+// Each step and fault that inputs can reach: the fault's text, its step's
+// cause on the second line, and the outputs written before it.
+TEST_F(Gauss, EveryFaultSaysWhichStepAndWhy) {
+    ExpectFaults(
+        GaussSample(), ComputeGauss, kOutputsInWriteOrder,
+        {
+            {"EAg=1,7976e308 EAm=1e308", kOverflow + gauss::kAngleA1.overflow, 0},
+            {"EBg=1,7976e308 EBm=1e308", kOverflow + gauss::kAngleA2.overflow, 0},
+            {"ECg=1,7976e308 ECm=1e308", kOverflow + gauss::kAngleA3.overflow, 0},
+            {"EBbg=1,7976e308 EBbm=1e308", kOverflow + gauss::kAngleAA2.overflow, 0},
+            // Due east from A.
+            {"EAg=90 EAm=0 EAs=0",
+             kInvalidOperation +
+                 "Тангенс α1 не определён: при дирекционном угле 90° или 270° тангенс "
+                 "бесконечен, и это направление по формулам Гаусса не решается; "
+                 "воспользуйтесь формулами Юнга.",
+             0},
+            {"EBg=270 EBm=0 EBs=0", kInvalidOperation + gauss::kTgA2.invalidOperation, 0},
+            {"EAg=322 EAm=25 EAs=22", kDivisionByZero + gauss::kXp1.divisionByZero, 3},
+            {"EXA=1e300", kInvalidOperation + gauss::kXp1.invalidOperation, 3},
+            // tg 2 and tg 4 with X of -2^1023 and -2^1022: X of P is exactly 0,
+            // Y through the first point 2^1024.
+            {"EAg=63 EAm=26 EAs=5,9 EBg=75 EBm=57 EBs=49,6 EXA=-8,98846567431158e307 "
+             "EXb=-4,49423283715579e307 EYa=0 EYb=0",
+             kOverflow + gauss::kYp1Forms.overflow, 4},
+            {"EYa=1e20 EYb=1e20", kInvalidOperation + gauss::kYp1.invalidOperation, 4},
+            {"EBbg=90 EBbm=0 EBbs=0", kInvalidOperation + gauss::kTgAA2.invalidOperation, 5},
+            {"ECg=270 ECm=0 ECs=0", kInvalidOperation + gauss::kTgA3.invalidOperation, 6},
+            {"ECg=322 ECm=25 ECs=22", kDivisionByZero + gauss::kXp2.divisionByZero, 8},
+            {"EXc=1e300", kInvalidOperation + gauss::kXp2.invalidOperation, 8},
+            // Steep directions from B and C, almost parallel.
+            {"EBbg=89,999999999997135 EBbm=0 EBbs=0 ECg=89,99999999999857 ECm=0 ECs=0",
+             kInvalidOperation + gauss::kYp2.invalidOperation, 9},
+            {"EBg=0 EBm=0 EBs=0 EXb=-8,98846567431158e307 EBbg=63 EBbm=26 EBbs=5,9 ECg=75 ECm=57 "
+             "ECs=49,6 EXc=-4,49423283715579e307 EYb=0 EYc=0",
+             kOverflow + gauss::kYp2.overflow, 9},
+        });
 }
 
 TEST_F(Gauss, MissingOrBadInput) {

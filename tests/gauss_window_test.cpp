@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "arith/number_text.h"
+#include "gauss/gauss_steps.h"
 #include "gauss/gays.h"
 #include "tests/map_fields.h"
 #include "tests/sheet_checks.h"
@@ -161,8 +162,9 @@ class GaussWindowTest : public SheetWindowTestBase {
         MarkOutputs();
         Type({{"ECg", "90"}, {"ECm", "0"}, {"ECs", "0"}});
         Compute();
-        QCOMPARE(messages.errors,
-                 std::vector<std::string>{"Недопустимая операция с плавающей точкой"});
+        QCOMPARE(messages.errors, std::vector<std::string>{
+                                      std::string("Недопустимая операция с плавающей точкой\n") +
+                                      zas::gauss::kTgA3.invalidOperation});
         QCOMPARE(Outputs(), kWorkedExample.mid(0, 6) + QStringList(6, QStringLiteral("old")));
         QVERIFY(form->isVisible());
     }

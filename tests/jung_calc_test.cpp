@@ -10,11 +10,14 @@
 #include "arith/errors.h"
 #include "arith/number_text.h"
 #include "jung/jung_calc.h"
+#include "jung/jung_steps.h"
 #include "tests/samples.h"
 
 namespace zas {
 namespace {
 
+using testing::ExpectFaults, testing::kDivisionByZero, testing::kInvalidOperation,
+    testing::kOverflow;
 using testing::JungSample;
 using testing::MapFields;
 using testing::RecordedMessages;
@@ -182,6 +185,35 @@ TEST_F(Jung, AnAngleBeyondTheDoubleRangeOverflowsBeforeAnyWrite) {
     EXPECT_TRUE(f.writes.empty());
 }
 
+// Each step and fault that inputs can reach: the fault's text, its step's
+// cause on the second line, and the outputs written before it.
+TEST_F(Jung, EveryFaultSaysWhichStepAndWhy) {
+    ExpectFaults(
+        JungSample(), ComputeJung, kOutputsInWriteOrder,
+        {
+            {"EAg=1,7976e308 EAm=1e308", kOverflow + jung::kAngleB1.overflow, 0},
+            {"EBg=1,7976e308 EBm=1e308", kOverflow + jung::kAngleB2.overflow, 0},
+            {"ECg=1,7976e308 ECm=1e308", kOverflow + jung::kAngleBB2.overflow, 0},
+            {"EBbg=1,7976e308 EBbm=1e308", kOverflow + jung::kAngleBB1.overflow, 0},
+            {"EAg=0 EAm=0 EAs=0", kDivisionByZero + jung::kCtgB1.divisionByZero, 0},
+            {"EAg=180 EAm=0 EAs=0", kInvalidOperation + jung::kCtgB1.invalidOperation, 0},
+            {"EBg=0 EBm=0 EBs=0", kDivisionByZero + jung::kCtgB2.divisionByZero, 0},
+            {"EBg=360 EBm=0 EBs=0", kInvalidOperation + jung::kCtgB2.invalidOperation, 0},
+            {"EBbg=0 EBbm=0 Ebbs=0", kDivisionByZero + jung::kCtgBB1.divisionByZero, 0},
+            {"EBbg=180 EBbm=0 Ebbs=0", kInvalidOperation + jung::kCtgBB1.invalidOperation, 0},
+            {"ECg=0 ECm=0 ECs=0", kDivisionByZero + jung::kCtgBB2.divisionByZero, 0},
+            {"ECg=-180 ECm=0 ECs=0", kInvalidOperation + jung::kCtgBB2.invalidOperation, 0},
+            // beta1 + beta2 = 180°.
+            {"EAg=100 EAm=0 EAs=0 EBg=80 EBm=0 EBs=0", kDivisionByZero + jung::kXp1.divisionByZero,
+             6},
+            {"EXa=1e300", kInvalidOperation + jung::kXp1.invalidOperation, 6},
+            {"EAg=90 EAm=0 EAs=0 EXb=1e300", kInvalidOperation + jung::kYp1.invalidOperation, 7},
+            {"ECg=153 ECm=9 ECs=44", kDivisionByZero + jung::kXp2.divisionByZero, 8},
+            {"EXc=1e300", kInvalidOperation + jung::kXp2.invalidOperation, 8},
+            {"EBbg=90 EBbm=0 Ebbs=0 EXc=1e300", kInvalidOperation + jung::kYp2.invalidOperation, 9},
+        });
+}
+
 TEST_F(Jung, MissingInputShowsTheMessageOnceAndWritesNothing) {
     MapFields f = JungSample();
     MarkOutputs(f);
@@ -237,7 +269,7 @@ TEST_F(Jung, TheCommaSampleInAFullStopLocaleFailsAtEXc) {
         ComputeJung(f);
         FAIL() << "no conversion error";
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'3138,17' не является правильным числом");
+        EXPECT_STREQ(e.what(), "'\u20683138,17\u2069' не является правильным числом");
     }
     EXPECT_TRUE(f.writes.empty());
     SetDecimalSeparator(",");

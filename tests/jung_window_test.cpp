@@ -147,7 +147,11 @@ class JungWindowTest : public SheetWindowTestBase {
               {"EBm", "0"},
               {"EBs", "0"}});
         Compute();
-        QCOMPARE(messages.errors, std::vector<std::string>{"Деление на ноль"});
+        QCOMPARE(messages.errors,
+                 std::vector<std::string>{
+                     "Деление на ноль\nX′P: сумма котангенсов β1 и β2 равна нулю — угол при P "
+                     "равен 0° или 180°, точки A, B и P лежат на одной прямой, засечка не "
+                     "решается."});
         QCOMPARE(Outputs(), QStringList({"0,17632", "-0,17632", "0", "-0,04254", "1,97642",
                                          "1,93388", "old", "old", "old", "old", "old", "old"}));
         QVERIFY(form->isVisible());
@@ -170,6 +174,8 @@ class JungWindowTest : public SheetWindowTestBase {
             QVERIFY(box != nullptr);
             seen << box->windowTitle() + QStringLiteral(" | ") + box->text();
             QCOMPARE(box->buttons().size(), 1);
+            // Whatever was typed shows as typed, never as markup.
+            QCOMPARE(box->textFormat(), Qt::PlainText);
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         };
         WhileShownModally([&] {
@@ -179,13 +185,19 @@ class JungWindowTest : public SheetWindowTestBase {
             Type({{"EAg", "1O3"}});  // a letter O for a zero
             QTimer::singleShot(0, form, answer);
             Compute();
+            Type({{"EAg", "<b>5</b>"}});
+            QTimer::singleShot(0, form, answer);
+            Compute();
             QVERIFY(form->isVisible());
             form->close();
         });
         zas::SetMessageService(nullptr);
         QCOMPARE(seen, QStringList({"Прямая засечка | Введите исходные данные(они обозначены "
                                     "красным цветом)",
-                                    "Прямая засечка | '1O3' не является правильным числом"}));
+                                    "Прямая засечка | '\u20681O3\u2069' не является правильным "
+                                    "числом",
+                                    "Прямая засечка | '\u2068<b>5</b>\u2069' не является "
+                                    "правильным числом"}));
     }
 };
 

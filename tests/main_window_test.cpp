@@ -147,6 +147,20 @@ class MainWindowTest : public QObject {
         QVERIFY(Form1->isHidden());
     }
 
+    // ctest runs this in a full-stop and in a comma locale (LC_ALL), naming
+    // the separator it expects.
+    void separatorFromTheLocale() {
+        const QString expected = qEnvironmentVariable("ZAS_EXPECTED_SEPARATOR");
+        if (expected.isEmpty()) {
+            QSKIP("run by ctest in a chosen locale");
+        }
+        application.reset();
+        zas::SetDecimalSeparator(expected == "," ? "." : ",");
+        application = std::make_unique<zas::ui::Application>();
+        QCOMPARE(QString::fromStdString(zas::FloatToStr(-0.5)), "-0" + expected + "5");
+        QCOMPARE(zas::StrToFloat(("823" + expected + "61").toStdString()), 823.61);
+    }
+
     void placeOnScreen() {
         const QRect screen(0, 0, 800, 600);
         QCOMPARE(zas::ui::PlaceOnScreen({324, 159, 200, 100}, screen), QPoint(324, 159));

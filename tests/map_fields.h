@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -47,6 +48,15 @@ class MapFields : public WorksheetFields {
     void Fill(const std::vector<std::string>& names, const std::string& text) {
         for (const auto& name : names) {
             Find(name) = text;
+        }
+    }
+
+    // Puts texts into fields, given as "name=text name=text".
+    void Assign(std::string_view assignments) {
+        std::istringstream words{std::string(assignments)};
+        for (std::string word; words >> word;) {
+            const auto equals = word.find('=');
+            Find(word.substr(0, equals)) = word.substr(equals + 1);
         }
     }
 

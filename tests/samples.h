@@ -5,6 +5,11 @@
 
 #include <map>
 #include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "arith/errors.h"
 
 #include "tests/map_fields.h"
 
@@ -34,6 +39,35 @@ inline MapFields GaussSample() {
         {"Etga1a2", ""},    {"Etgaa1aa2", ""},  {"Etgaa2", ""},     {"Etgaa1", ""},
         {"EXpp", ""},       {"EYpp", ""},       {"Yp", ""},         {"Xp", ""},
     });
+}
+
+inline const std::string kDivisionByZero = "Деление на ноль\n";
+inline const std::string kInvalidOperation = "Недопустимая операция с плавающей точкой\n";
+inline const std::string kOverflow = "Переполнение при операции с плавающей точкой\n";
+
+// A run that ends in a floating-point fault: the inputs changed from the
+// worked example ("name=text ..."), the error's text, the outputs written.
+struct FaultCase {
+    const char* inputs;
+    std::string message;
+    std::size_t written;
+};
+
+template <class Compute>
+void ExpectFaults(const MapFields& sample, Compute compute, const std::vector<std::string>& outputs,
+                  const std::vector<FaultCase>& faults) {
+    for (const FaultCase& fault : faults) {
+        MapFields f = sample;
+        f.Assign(fault.inputs);
+        try {
+            compute(f);
+            ADD_FAILURE() << fault.inputs << ": no fault";
+        } catch (const FloatingPointError& e) {
+            EXPECT_EQ(e.what(), fault.message) << fault.inputs;
+        }
+        EXPECT_EQ(f.writes, std::vector(outputs.begin(), outputs.begin() + fault.written))
+            << fault.inputs;
+    }
 }
 
 }  // namespace zas::testing

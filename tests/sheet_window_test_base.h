@@ -71,10 +71,18 @@ class SheetWindowTestBase : public QObject {
     void exitEmptiesTheSheetAndClosesIt();
     void theCloseBoxKeepsEveryText();
     void enterComputesNothingAndEscapeClosesNothing();
+    void savedSheetsReopenAsTheyWere();
+    void aRefusedFileLeavesTheSheetAsItWas();
+    void thePdfPageHoldsEveryValueAndTheAgreement();
+    void copySheetPutsTheTableOnTheClipboard();
 
   private:
     QStringList Empty() const;
     void Click(const char* button);
+    // Presses Ctrl(+Shift)+key in the first field and answers the file
+    // dialog it opens with `path`.
+    void ShortcutWithFile(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& path);
+    void PressInField(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
     SheetCase case_;
 };

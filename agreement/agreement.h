@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The agreement of the two determinations of P, worked out from the texts on
+// the sheet in exact decimal arithmetic: the differences of the coordinates,
+// the linear discrepancy, and the angle at P in each triangle with the weak
+// intersections marked. Each method gives its own angles at P.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "agreement/exact_decimal.h"
+#include "arith/worksheet_fields.h"
+
+namespace zas {
+
+struct AngleAtP {
+    std::string text;   // 38°05′08″
+    bool weak = false;  // outside 30°–150°
+};
+
+struct Agreement {
+    std::string dx;                  // X′P − X″P, metres, two decimals
+    std::string dy;                  // Y′P − Y″P
+    std::string discrepancy;         // √(ΔX² + ΔY²) cut to centimetres
+    std::array<AngleAtP, 2> angles;  // triangle A-B-P, then B-C-P
+};
+
+// The names of an angle's degree, minute and second fields.
+using AngleFields = std::array<std::string_view, 3>;
+
+// An angle typed as degrees, minutes and seconds, in seconds of arc; nothing
+// when a part is empty or not a number.
+std::optional<ExactDecimal> AngleInSeconds(const WorksheetFields& fields, const AngleFields& names,
+                                           std::string_view separator);
+
+// Seconds of arc as 38°05′08″, the seconds with `decimals` decimals (cut).
+std::string SecondsToDms(ExactDecimal seconds, int decimals, std::string_view separator);
+
+// The block from the two determinations' fields (X′, Y′, X″, Y″) and the two
+// angles at P already worked out (seconds, their decimals being those shown).
+std::optional<Agreement> MakeAgreement(const WorksheetFields& fields,
+                                       const std::array<std::string_view, 4>& coordinates,
+                                       const std::array<ExactDecimal, 2>& angles_at_p,
+                                       std::string_view separator);
+
+// The block as the lines printed below the table.
+std::vector<std::string> AgreementLines(const Agreement& agreement);
+
+}  // namespace zas

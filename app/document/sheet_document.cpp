@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/document/sheet_document.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QToolTip>
+#include <memory>
+
+#include "app/messages.h"
+#include "app/worksheet_form.h"
+
+namespace zas::document {
+
+namespace {
+
+QString last_folder;
+QList<SheetDocument*> documents;
+
+// A file name chosen in the toolkit's file dialog, or an empty string.
+QString AskFileName(QWidget* parent, bool saving, const QString& caption, const QString& filter,
+                    const QString& suffix, const QString& suggested) {
+    QFileDialog dialog(parent, caption, StartFolder(), filter);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(suffix);
+    if (!suggested.isEmpty()) {
+        dialog.selectFile(suggested);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    const QString chosen = dialog.selectedFiles().constFirst();
+    last_folder = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+QString SheetFilter() {
+    return QStringLiteral("Листы засечки (*.zas);;Все файлы (*)");
+}
+
+QString Report(const QString& message) {
+    ReportError(message.toStdString());
+    return message;
+}
+
+}  // namespace
+
+QString StartFolder() {
+    if (!last_folder.isEmpty()) {
+        return last_folder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A documents folder that is not there would be offered as a file name.
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& description)
+    : QObject(sheet), sheet_(sheet), description_(description), names_(description.FieldNames()) {
+    documents << this;
+    AddAction("Открыть…", QKeySequence(Qt::CTRL | Qt::Key_O), &SheetDocument::Open);
+    AddAction("Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S), &SheetDocument::Save);
+    AddAction("Сохранить как…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+              &SheetDocument::SaveAs);
+    AddAction("Печать…", QKeySequence(Qt::CTRL | Qt::Key_P), &SheetDocument::Print);
+    AddAction("Экспорт в PDF…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+              &SheetDocument::ExportPdf);
+    AddAction("Копировать лист", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+              &SheetDocument::CopySheet);
+    // Right-click on the sheet outside the fields: the actions alone.
+    sheet_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const QString& name : names_) {
+        QLineEdit* field = Field(name);
+        // Each field's own menu keeps its standard items; the actions follow.
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this, [this, field](QPoint at) {
+            std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+            menu->addSeparator();
+            menu->addActions(actions_);
+            menu->exec(field->mapToGlobal(at));
+        });
+        field->installEventFilter(this);
+    }
+    for (const char* mean : description_.means) {
+        means_ << Field(QString::fromLatin1(mean));
+    }
+}
+
+SheetDocument::~SheetDocument() {
+    documents.removeAll(this);
+}
+
+SheetDocument* SheetDocument::ForMethod(const QString& key) {
+    for (SheetDocument* document : documents) {
+        if (key == QLatin1String(document->description_.method.key)) {
+            return document;
+        }
+    }
+    return nullptr;
+}
+
+void SheetDocument::AddAction(const char* caption, const QKeySequence& keys,
+                              void (SheetDocument::*run)()) {
+    auto* action = new QAction(QString::fromUtf8(caption), sheet_);
+    action->setShortcut(keys);
+    // From anywhere in the sheet, a focused field included.
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this,
+            [this, run] { ui::RunHandler([this, run] { (this->*run)(); }); });
+    sheet_->addAction(action);
+    actions_ << action;
+}
+
+QLineEdit* SheetDocument::Field(const QString& name) const {
+    return sheet_->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QStringList SheetDocument::Texts() const {
+    QStringList texts;
+    for (const QString& name : names_) {
+        texts << Field(name)->text();
+    }
+    return texts;
+}
+
+SheetSnapshot SheetDocument::Snapshot() const {
+    SheetSnapshot snapshot;
+    snapshot.description = &description_;
+    snapshot.title = sheet_->windowTitle();
+    for (const QString& name : names_) {
+        snapshot.texts.insert(name, Field(name)->text());
+    }
+    if (const auto agreement = description_.agreement(*sheet_)) {
+        for (const std::string& line : AgreementLines(*agreement)) {
+            snapshot.agreement << QString::fromStdString(line);
+        }
+    }
+    snapshot.made = QDateTime::currentDateTime();
+    return snapshot;
+}
+
+void SheetDocument::Open() {
+    const QString path = AskFileName(sheet_, false, QStringLiteral("Открыть лист"), SheetFilter(),
+                                     QStringLiteral("zas"), {});
+    if (!path.isEmpty()) {
+        OpenFile(path);
+    }
+}
+
+bool SheetDocument::OpenFile(const QString& path) {
+    auto bytes = ReadFileBytes(path);
+    if (const auto* refusal = std::get_if<Refusal>(&bytes)) {
+        Report(refusal->message);
+        return false;
+    }
+    const auto read = ReadSheet(std::get<QByteArray>(bytes), description_.method, names_);
+    if (const auto* refusal = std::get_if<Refusal>(&read)) {
+        Report(refusal->message);
+        return false;
+    }
+    const QStringList& texts = std::get<QStringList>(read);
+    for (qsizetype i = 0; i < names_.size(); ++i) {
+        Field(names_[i])->setText(texts[i]);
+    }
+    file_name_ = QFileInfo(path).absoluteFilePath();
+    return true;
+}
+
+void SheetDocument::Save() {
+    if (file_name_.isEmpty()) {
+        SaveAs();
+    } else {
+        SaveFile(file_name_);
+    }
+}
+
+void SheetDocument::SaveAs() {
+    const QString path = AskFileName(sheet_, true, QStringLiteral("Сохранить лист"), SheetFilter(),
+                                     QStringLiteral("zas"), file_name_);
+    if (!path.isEmpty()) {
+        SaveFile(path);
+    }
+}
+
+bool SheetDocument::SaveFile(const QString& path) {
+    // Written beside the file and put in its place only when whole: a failed
+    // save leaves the older file as it was.
+    QSaveFile file(path);
+    const QByteArray bytes = WriteSheet(description_.method, names_, Texts());
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        Report(QStringLiteral("Не удалось сохранить лист в файл «%1», и прежний файл не изменён.")
+                   .arg(QFileInfo(path).fileName()));
+        return false;
+    }
+    file_name_ = QFileInfo(path).absoluteFilePath();
+    return true;
+}
+
+void SheetDocument::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(sheet_->windowTitle());
+    const SheetSnapshot snapshot = Snapshot();
+    QPrintPreviewDialog preview(&printer, sheet_);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&snapshot](QPrinter* device) { DrawPage(*device, snapshot); });
+    preview.exec();
+}
+
+void SheetDocument::ExportPdf() {
+    QString suggested;
+    if (!file_name_.isEmpty()) {
+        const QFileInfo saved(file_name_);
+        suggested = saved.absolutePath() + QLatin1Char('/') + saved.completeBaseName() +
+                    QStringLiteral(".pdf");
+    }
+    const QString path =
+        AskFileName(sheet_, true, QStringLiteral("Экспорт в PDF"),
+                    QStringLiteral("Документы PDF (*.pdf)"), QStringLiteral("pdf"), suggested);
+    if (path.isEmpty()) {
+        return;
+    }
+    const SheetSnapshot snapshot = Snapshot();
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Portrait);
+        writer.setPageMargins(QMarginsF());
+        writer.setResolution(600);
+        writer.setTitle(snapshot.title);
+        writer.setCreator(QStringLiteral("Zasechka"));
+        written = DrawPage(writer, snapshot);
+    }
+    if (!written || !file.commit()) {
+        Report(
+            QStringLiteral("Не удалось записать PDF в файл «%1».").arg(QFileInfo(path).fileName()));
+    }
+}
+
+void SheetDocument::CopySheet() {
+    QApplication::clipboard()->setMimeData(TableMimeData(Snapshot()));
+}
+
+bool SheetDocument::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A field would keep some of the keys for itself (Ctrl+Shift+E
+        // selects to the end of the line on some desktops): the sheet's
+        // actions go first.
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : actions_) {
+            if (action->shortcut() == pressed) {
+                return true;
+            }
+        }
+    }
+    if (event->type() == QEvent::ToolTip && means_.contains(watched)) {
+        // Worked out from the texts at this moment, so never stale.
+        auto* help = static_cast<QHelpEvent*>(event);
+        QStringList lines;
+        if (const auto agreement = description_.agreement(*sheet_)) {
+            for (const std::string& line : AgreementLines(*agreement)) {
+                lines << QString::fromStdString(line);
+            }
+        }
+        if (lines.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), lines.join(QLatin1Char('\n')),
+                               static_cast<QWidget*>(watched));
+        }
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zas::document

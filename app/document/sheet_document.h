@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The worksheet as a document: saved and opened as a .zas file, printed,
+// exported to PDF and copied whole, through window-wide actions with their
+// shortcuts, in the sheet's context menu and at the end of every field's.
+// The means' tooltips show the agreement of the two determinations.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "app/document/sheet_description.h"
+#include "app/document/sheet_page.h"
+
+class QAction;
+class QLineEdit;
+
+namespace zas::ui {
+class WorksheetForm;
+}
+
+namespace zas::document {
+
+class SheetDocument : public QObject {
+    Q_OBJECT
+
+  public:
+    // Becomes a child of the sheet and gives it the actions.
+    SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& description);
+    ~SheetDocument() override;
+
+    // The document of the sheet of that method ("jung", "gauss"), if any.
+    static SheetDocument* ForMethod(const QString& key);
+
+    void Open();
+    void Save();
+    void SaveAs();
+    void Print();
+    void ExportPdf();
+    void CopySheet();
+
+    // Replaces all 32 texts from the file, or reports why not and changes
+    // nothing. True when the file was opened.
+    bool OpenFile(const QString& path);
+    bool SaveFile(const QString& path);
+
+    ui::WorksheetForm* Sheet() const { return sheet_; }
+    const SheetDescription& Description() const { return description_; }
+    const QString& FileName() const { return file_name_; }
+    QStringList Texts() const;
+    SheetSnapshot Snapshot() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QLineEdit* Field(const QString& name) const;
+    void AddAction(const char* caption, const QKeySequence& keys, void (SheetDocument::*run)());
+
+    ui::WorksheetForm* sheet_;
+    const SheetDescription& description_;
+    QStringList names_;
+    QString file_name_;
+    QList<QAction*> actions_;
+    QObjectList means_;
+};
+
+// The file dialog's starting folder: the one used last in this run, else the
+// user's documents folder.
+QString StartFolder();
+
+}  // namespace zas::document

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The sheet as one A4 portrait page (printed or exported to PDF) and as a
+// table on the clipboard: what the sheet shows at one moment.
+#pragma once
+
+#include <QDateTime>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include "app/document/sheet_description.h"
+
+class QMimeData;
+class QPagedPaintDevice;
+
+namespace zas::document {
+
+struct SheetSnapshot {
+    const SheetDescription* description = nullptr;
+    QString title;                 // the window's title
+    QMap<QString, QString> texts;  // by field name
+    QStringList agreement;         // the agreement block's lines, or none
+    QDateTime made;
+};
+
+// Draws the page on a printer or a PDF writer whose page is A4 portrait; the
+// caller has begun nothing. False when the device cannot be painted on.
+bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet);
+
+// The table as tab-separated text and as HTML: a header row, then one row
+// per row of the sheet with its point letter, then the means.
+QMimeData* TableMimeData(const SheetSnapshot& sheet);
+
+}  // namespace zas::document
