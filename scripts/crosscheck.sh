@@ -29,5 +29,5 @@ for method in jung gauss; do
     status=1
   fi
 done
-echo "Agreement check: $((SECONDS - start)) s"
+echo "Cross-CPU check: $((SECONDS - start)) s"
 exit "$status"
