@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 if [[ "${1:-}" != --inside ]]; then
   # The virtual display, a window manager, xdotool and ImageMagick's import.
   scripts/setup.sh xvfb xauth imagemagick xdotool openbox
-  scripts/build.sh >/dev/null
+  scripts/build.sh build -DZAS_BUILD_TESTS=OFF -DZAS_BUILD_BENCHMARKS=OFF >/dev/null
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside
 fi
 
