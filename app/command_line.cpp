@@ -50,7 +50,7 @@ constexpr const char* kUsageEnglish =
 
 std::optional<int> AnswerCommandLine(int argc, const char* const argv[], std::FILE* out,
                                      std::FILE* err) {
-    bool platform_chosen = Variable("QT_QPA_PLATFORM") != nullptr;
+    bool session_named = Variable("QT_QPA_PLATFORM") != nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help") {
@@ -61,12 +61,15 @@ std::optional<int> AnswerCommandLine(int argc, const char* const argv[], std::FI
             std::fputs("zasechka " ZAS_VERSION "\n", out);
             return 0;
         }
-        // Qt takes its options with one dash or two.
-        if ((argument == "-platform" || argument == "--platform") && i + 1 < argc) {
-            platform_chosen = true;
+        // Qt takes its options with one dash or two; an X display named by
+        // -display is a display too.
+        if ((argument == "-platform" || argument == "--platform" || argument == "-display" ||
+             argument == "--display") &&
+            i + 1 < argc) {
+            session_named = true;
         }
     }
-    if (!platform_chosen && Variable("DISPLAY") == nullptr &&
+    if (!session_named && Variable("DISPLAY") == nullptr &&
         Variable("WAYLAND_DISPLAY") == nullptr) {
         std::fputs(RussianMessages()
                        ? "zasechka: нет графического сеанса (DISPLAY и WAYLAND_DISPLAY не заданы); "
