@@ -2,6 +2,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLocale>
 
@@ -10,6 +11,11 @@
 namespace zas::ui {
 
 Application::Application() : previous_messages_(CurrentMessageService()) {
+    // The windows' class under X (WM_CLASS "zasechka", whatever name the
+    // program was started by) and the desktop entry they belong to, so that
+    // the task bar groups them under the menu entry.
+    QCoreApplication::setApplicationName(QStringLiteral("zasechka"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZAS_APP_ID));
     // Numbers are typed and shown with the decimal separator of the user's
     // locale (LC_NUMERIC, or the whole locale).
     SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());

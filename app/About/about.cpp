@@ -11,6 +11,8 @@ TAboutBox* AboutBox = nullptr;
 TAboutBox::TAboutBox(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TAboutBox>()) {
     ui->setupUi(this);
     FinishSetup();
+    // The notice carries the program's version.
+    ui->Copyright->setText(ui->Copyright->text().arg(QStringLiteral(ZAS_VERSION)));
     // A dialog's fixed border: neither resized, minimised nor maximised.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
