@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/messages.h"
+#include "app/pictures.h"
 #include "jung/jung_calc.h"
 #include "ui_ung.h"
 
@@ -24,6 +25,9 @@ constexpr std::array<std::string_view, 32> kClearOrder = {
 TForm2::TForm2(QWidget* parent) : WorksheetForm(parent), ui(std::make_unique<Ui::TForm2>()) {
     ui->setupUi(this);
     FinishSetup();
+    zas::ui::SetGlyph(ui->BitBtn1, QStringLiteral(":/jung/glyphs/calculator"));
+    zas::ui::SetGlyph(ui->BitBtn2, QStringLiteral(":/jung/glyphs/door_closed"));
+    zas::ui::SetGlyph(ui->BitBtn3, QStringLiteral(":/jung/glyphs/tick"));
     zas::ui::OnClick(ui->BitBtn1, this, &TForm2::BitBtn1Click);
     zas::ui::OnClick(ui->BitBtn2, this, &TForm2::BitBtn2Click);
     zas::ui::OnClick(ui->BitBtn3, this, &TForm2::BitBtn3Click);
