@@ -11,6 +11,7 @@ packages=(
   g++ cmake make pkg-config        # the compiler and the build
   qt6-base-dev                     # Qt 6 Widgets and Qt Test
   libqt6svg6                       # Qt's SVG plugins: the pictures and glyphs are SVG
+  qt6-translations-l10n            # Qt's own texts (menus, standard buttons) in the user's language
   libgl-dev                        # OpenGL headers that Qt's CMake files ask for
   libgtest-dev                     # unit tests
   libbenchmark-dev                 # benchmarks
