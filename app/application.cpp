@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
+
+#include "app/pictures.h"
 
 #include "arith/number_text.h"
 
@@ -19,11 +21,14 @@ Application::Application() : previous_messages_(CurrentMessageService()) {
     // Numbers are typed and shown with the decimal separator of the user's
     // locale (LC_NUMERIC, or the whole locale).
     SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
-    QIcon icon;
-    for (const int size : {16, 32, 64, 128}) {
-        icon.addFile(QStringLiteral(":/app/pictures/icon_%1.png").arg(size));
+    QApplication::setWindowIcon(WindowIcon());
+    // Qt's own texts (a field's context menu, the standard buttons) in the
+    // user's language, when Qt's translations for it are installed; the
+    // windows' own captions are Russian whatever the language.
+    if (qt_texts_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt_texts_);
     }
-    QApplication::setWindowIcon(icon);
     SetMessageService(&messages_);
 }
 

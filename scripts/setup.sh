@@ -14,6 +14,7 @@ program=(
   qt6-base-dev                     # Qt 6 Widgets and Qt Test
   qt6-qpa-plugins                  # Qt's platform plugins: the windows on X or Wayland
   libqt6svg6                       # Qt's SVG plugins: the pictures are drawn into PNG at build time
+  qt6-translations-l10n            # Qt's own texts (menus, standard buttons) in the user's language
   libgl-dev                        # OpenGL headers that Qt's CMake files ask for
   fonts-liberation                 # the sans serif the windows are drawn in
 )
