@@ -2,34 +2,92 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything, and runs every test twice: in
 # the normal build, and in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Then the worksheet fuzzer runs for 60 seconds.
-# Last, the toolkit-free core is cross-built for arm64 and its tests run under
-# QEMU, and a corpus of sheets computed on both CPUs must print the same.
-# A compiler warning fails the build.
+# UndefinedBehaviorSanitizer. Then the worksheet fuzzer runs for 60 seconds,
+# and the Debian package made from the normal build is checked. Last, the
+# toolkit-free core is cross-built for arm64 and its tests run under QEMU, and
+# a corpus of sheets computed on both CPUs must print the same. A compiler
+# warning fails the build. The output ends with one line per stage's outcome
+# and the totals:
+#   Summary: normal 56/56 passed, asan 56/56 passed, fuzzer 60 s clean, packaging 14/14 passed,
+#     arm64 48/48 passed, cross-CPU sheets identical
+#   Total: 177 passed, 0 failed
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+scripts/setup.sh --tests
 export QT_QPA_PLATFORM=offscreen
 
+# Each stage's outcome: its words for the summary, and its passed and failed
+# counts for the totals.
+summary=()
+passed=0
+failed=0
+record() {  # words, passed, failed
+  summary+=("$1")
+  passed=$((passed + $2))
+  failed=$((failed + $3))
+}
+ctest_stage() {  # name, build folder, [environment...]: runs its tests, records the counts
+  local name=$1 dir=$2 log
+  shift 2
+  log=$(mktemp)
+  env "$@" ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" | tee "$log" || true
+  # ctest's closing line: "100% tests passed, 0 tests failed out of 55"
+  local line total bad
+  line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1 || true)
+  rm -f "$log"
+  if [[ -z "$line" ]]; then
+    record "$name did not finish" 0 1
+    return
+  fi
+  total=${line##* }
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
+  record "$name $((total - bad))/$total passed" $((total - bad)) "$bad"
+}
+command_stage() {  # words when it succeeds, words when it fails, command...
+  local good=$1 bad=$2
+  shift 2
+  if "$@"; then record "$good" 1 0; else record "$bad" 0 1; fi
+}
+
 echo "== Normal build"
-scripts/build.sh build -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+scripts/build.sh build -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DZAS_BUILD_TESTS=ON \
+  -DZAS_BUILD_BENCHMARKS=ON
+ctest_stage normal build
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DZAS_BUILD_BENCHMARKS=OFF \
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+ctest_stage asan build-asan ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1
 
 echo "== Worksheet fuzzer, 60 seconds"
-scripts/fuzz.sh 60
+command_stage "fuzzer 60 s clean" "fuzzer 60 s FAILED" scripts/fuzz.sh 60
+
+echo "== Debian package"
+packaging_log=$(mktemp)
+scripts/check_package.sh build | tee "$packaging_log" || true
+# Its closing line: "Packaging: 14 passed, 0 failed"
+if line=$(grep -E '^Packaging: [0-9]+ passed, [0-9]+ failed$' "$packaging_log"); then
+  read -r _ good _ bad _ <<<"$line"
+  record "packaging $good/$((good + bad)) passed" "$good" "$bad"
+else
+  record "packaging did not finish" 0 1
+fi
+rm -f "$packaging_log"
 
 echo "== arm64 build of the core, its tests under QEMU"
 scripts/setup_arm64.sh
 scripts/build.sh build-arm64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/aarch64-linux-gnu.cmake \
   -DZAS_BUILD_APP=OFF -DZAS_BUILD_BENCHMARKS=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-ctest --test-dir build-arm64 --output-on-failure -j"$(nproc)"
+ctest_stage arm64 build-arm64
 
 echo "== The same sheets on x86-64 and arm64"
-scripts/crosscheck.sh build build-arm64
+command_stage "cross-CPU sheets identical" "cross-CPU sheets DIFFER" \
+  scripts/crosscheck.sh build build-arm64
+
+echo
+summary_line=$(printf '%s, ' "${summary[@]}")
+echo "Summary: ${summary_line%, }"
+echo "Total: $passed passed, $failed failed"
+((failed == 0))

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "arith/number_text.h"
+
 namespace zas {
 
 namespace {
@@ -24,11 +26,11 @@ bool IsDigit(char c) {
 }  // namespace
 
 std::optional<ExactDecimal> ParseExact(std::string_view text, std::string_view separator) {
-    const std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos || separator.empty()) {
+    // White space around the number is passed over as the sheets do it.
+    const std::string_view s = TrimWhiteSpace(text);
+    if (s.empty() || separator.empty()) {
         return std::nullopt;
     }
-    const std::string_view s = text.substr(begin, text.find_last_not_of(' ') + 1 - begin);
     std::size_t i = 0;
     bool negative = false;
     if (s[i] == '+' || s[i] == '-') {

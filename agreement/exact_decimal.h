@@ -21,7 +21,7 @@ struct ExactDecimal {
 
 inline constexpr int kMaxExactScale = 12;
 
-// A field text read by the grammar of the worksheet numbers (blanks, sign,
+// A field text read by the grammar of the worksheet numbers (white space, sign,
 // digits with the given separator, exponent); nothing for anything else, and
 // for a number with more than kMaxExactScale decimals or beyond 10^24.
 std::optional<ExactDecimal> ParseExact(std::string_view text, std::string_view separator);

@@ -2,22 +2,33 @@
 #include "app/application.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+
+#include "app/pictures.h"
 
 #include "arith/number_text.h"
 
 namespace zas::ui {
 
 Application::Application() : previous_messages_(CurrentMessageService()) {
+    // The windows' class under X (WM_CLASS "zasechka", whatever name the
+    // program was started by) and the desktop entry they belong to, so that
+    // the task bar groups them under the menu entry.
+    QCoreApplication::setApplicationName(QStringLiteral("zasechka"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZAS_APP_ID));
     // Numbers are typed and shown with the decimal separator of the user's
     // locale (LC_NUMERIC, or the whole locale).
     SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
-    QIcon icon;
-    for (const int size : {16, 32, 64, 128}) {
-        icon.addFile(QStringLiteral(":/app/pictures/icon_%1.png").arg(size));
+    QApplication::setWindowIcon(WindowIcon());
+    // Qt's own texts (a field's context menu, the standard buttons) in the
+    // user's language, when Qt's translations for it are installed; the
+    // windows' own captions are Russian whatever the language.
+    if (qt_texts_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt_texts_);
     }
-    QApplication::setWindowIcon(icon);
     SetMessageService(&messages_);
 }
 

@@ -4,6 +4,7 @@
 // the windows when it ends.
 #pragma once
 
+#include <QTranslator>
 #include <memory>
 #include <vector>
 
@@ -15,8 +16,8 @@ namespace zas::ui {
 class Application {
   public:
     // Needs the QApplication to exist. Takes the decimal separator from the
-    // user's locale, sets the application's icon and puts the message boxes
-    // in place.
+    // user's locale, sets the application's icon, loads Qt's translations for
+    // the user's language and puts the message boxes in place.
     Application();
     // Frees the windows, the newest first, and takes the message boxes away.
     ~Application();
@@ -42,6 +43,7 @@ class Application {
   private:
     void Adopt(std::unique_ptr<Form> window);
 
+    QTranslator qt_texts_;
     MessageBoxes messages_;
     MessageService* previous_messages_;
     std::vector<std::unique_ptr<Form>> forms_;

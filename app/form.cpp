@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QVariant>
+#include <cmath>
 
 namespace zas::ui {
 
@@ -78,6 +80,52 @@ class SheetFontMapper : public QObject {
     QWidget* window_;
 };
 
+// Relative luminance, as contrast ratios are reckoned (sRGB).
+double Luminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// Light text on a dark face.
+bool IsDark(const QPalette& colours) {
+    return Luminance(colours.color(QPalette::WindowText)) >
+           Luminance(colours.color(QPalette::Window));
+}
+
+// The toolkit's own light colours, the ones the sheets were drawn in: black
+// text on a light grey face, white fields.
+QPalette LightColours() {
+    const QColor face(239, 239, 239);
+    const QColor dark = face.darker(150);
+    const QColor shadow = dark.darker(135);
+    const QColor mid = face.darker(130);
+    QPalette colours(Qt::black, face, face.lighter(150), dark, mid, Qt::black, Qt::white);
+    colours.setColor(QPalette::Midlight, mid.lighter(110));
+    colours.setColor(QPalette::Button, face);
+    colours.setColor(QPalette::Shadow, shadow);
+    colours.setColor(QPalette::HighlightedText, Qt::white);
+    const QColor greyed(190, 190, 190);
+    colours.setColor(QPalette::Disabled, QPalette::Text, greyed);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, greyed);
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, greyed);
+    colours.setColor(QPalette::Disabled, QPalette::Base, face);
+    colours.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    colours.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+    colours.setColor(QPalette::Active, QPalette::Highlight, QColor(48, 140, 198));
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, QColor(48, 140, 198));
+    colours.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    colours.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    colours.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    colours.setColor(QPalette::ToolTipText, Qt::black);
+    colours.setColor(QPalette::Link, Qt::blue);
+    colours.setColor(QPalette::LinkVisited, Qt::magenta);
+    colours.setColor(QPalette::AlternateBase, QColor(247, 247, 247));
+    return colours;
+}
+
 }  // namespace
 
 Form::Form(QWidget* parent)
@@ -85,11 +133,33 @@ Form::Form(QWidget* parent)
     // An ordinary resizable window with the usual title-bar buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    ApplyColours();
+}
+
+void Form::KeepPaperColours() {
+    paper_ = true;
+    ApplyColours();
+}
+
+void Form::ApplyColours() {
+    desktop_colours_ = QApplication::palette(this);
+    QPalette colours = desktop_colours_;
+    if (paper_ && IsDark(colours)) {
+        colours = LightColours();
+    }
     // Forms are in the button-face colour. (Only the colour: a background
     // role would also turn the labels' text role into the buttons' one.)
-    QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
+}
+
+void Form::changeEvent(QEvent* event) {
+    // The desktop's colours changed (a dark theme was turned on): the
+    // window's own follow. (Its own setting of them comes here too.)
+    if (event->type() == QEvent::PaletteChange && QApplication::palette(this) != desktop_colours_) {
+        ApplyColours();
+    }
+    QDialog::changeEvent(event);
 }
 
 void Form::ShowModal() {

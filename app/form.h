@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -36,11 +37,27 @@ class Form : public QDialog {
     // position opens centred.
     void FinishSetup();
 
+    // The window is a paper sheet: its fixed colours (red inputs, green
+    // means, the silver of the description) were chosen for black text on a
+    // light face, so it keeps the light colours it was drawn in when the
+    // desktop's are dark. Under light desktop colours it takes them as any
+    // window does.
+    void KeepPaperColours();
+
+    void changeEvent(QEvent* event) override;
+
     // Escape closes nothing: no window has a cancel button.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The desktop's colours, or the light ones on a dark desktop for a paper
+    // sheet; the window's face in the button colour.
+    void ApplyColours();
+
     bool centred_ = false;
+    bool paper_ = false;
+    // The desktop's colours the window's were made from.
+    QPalette desktop_colours_;
     // Maps the sheet fonts while the description builds the window.
     std::unique_ptr<QObject> font_mapper_;
 };

@@ -3,10 +3,16 @@
 #include <QApplication>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/document/open_argument.h"
 #include "app/startup.h"
 
 int main(int argc, char* argv[]) {
+    // --help, --version and a missing display are answered before the
+    // toolkit starts.
+    if (const auto exit_code = zas::ui::AnswerCommandLine(argc, argv, stdout, stderr)) {
+        return *exit_code;
+    }
     QApplication toolkit(argc, argv);
     zas::ui::Application application;
     zas::ui::CreateForms(application);

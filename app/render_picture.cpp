@@ -4,11 +4,12 @@
 // reading and drawing two dozen SVG files at every start would cost the
 // program a good part of its start-up.
 //
-//   zas_render_picture picture.svg picture.png [width]
+//   zas_render_picture picture.svg picture.png [width | ratio"x"]
 //
-// The PNG holds the picture at its own size, or scaled to the given width in
-// pixels: twice its width gives the twin a high-density screen asks for
-// (name@2x.png).
+// The PNG holds the picture at its own size, scaled to the given width in
+// pixels, or scaled by a device pixel ratio ("1.5x": one and a half times its
+// own width and height, each rounded to whole pixels) for the screens that
+// ask for it (name@1.5x.png).
 // Fails, and leaves no PNG, unless the PNG loads back as the very pixels
 // drawn.
 #include <QFile>
@@ -20,7 +21,8 @@
 
 int main(int argc, char* argv[]) {
     if (argc != 3 && argc != 4) {
-        std::fputs("usage: zas_render_picture picture.svg picture.png [width]\n", stderr);
+        std::fputs("usage: zas_render_picture picture.svg picture.png [width | ratio\"x\"]\n",
+                   stderr);
         return 2;
     }
     // Drawn off any screen.
@@ -31,13 +33,21 @@ int main(int argc, char* argv[]) {
 
     QImageReader reader(source);
     const QSize own = reader.size();
-    const int width = argc == 4 ? std::atoi(argv[3]) : own.width();
-    if (!own.isValid() || width < 1) {
-        std::fprintf(stderr, "%s: no picture to draw %d pixels wide\n", argv[1], width);
+    const QByteArray scale = argc == 4 ? QByteArray(argv[3]) : QByteArray();
+    QSize size = own;
+    if (scale.endsWith('x')) {
+        const double ratio = std::atof(scale.chopped(1).constData());
+        size = QSize(qRound(own.width() * ratio), qRound(own.height() * ratio));
+    } else if (!scale.isEmpty()) {
+        const int width = std::atoi(scale.constData());
+        size = own.scaled(width, own.height() * width, Qt::KeepAspectRatio);
+    }
+    if (!own.isValid() || size.isEmpty()) {
+        std::fprintf(stderr, "%s: no picture to draw at %s\n", argv[1], scale.constData());
         return 1;
     }
-    if (width != own.width()) {
-        reader.setScaledSize(own.scaled(width, own.height() * width, Qt::KeepAspectRatio));
+    if (size != own) {
+        reader.setScaledSize(size);
     }
     const QImage drawn = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (drawn.isNull()) {

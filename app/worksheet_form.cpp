@@ -6,7 +6,9 @@
 
 namespace zas::ui {
 
-WorksheetForm::WorksheetForm(QWidget* parent) : Form(parent) {}
+WorksheetForm::WorksheetForm(QWidget* parent) : Form(parent) {
+    KeepPaperColours();
+}
 
 std::string WorksheetForm::GetText(std::string_view name) const {
     return Field(name)->text().toStdString();

@@ -66,18 +66,6 @@ bool EndsWithWhiteSpace(std::string_view s, std::size_t& length) {
     return false;
 }
 
-// The text without the white space before and after it.
-std::string_view TrimWhiteSpace(std::string_view s) {
-    std::size_t length = 0;
-    while (StartsWithWhiteSpace(s, length)) {
-        s.remove_prefix(length);
-    }
-    while (EndsWithWhiteSpace(s, length)) {
-        s.remove_suffix(length);
-    }
-    return s;
-}
-
 // Scans text against the grammar; false when it is not a number. White space
 // around the number is ignored; inside it, none is allowed.
 bool Scan(std::string_view text, const std::string& separator, ScannedNumber& out) {
@@ -319,6 +307,17 @@ Decimal RoundTo15Digits(Extended value) {
 }
 
 }  // namespace
+
+std::string_view TrimWhiteSpace(std::string_view s) {
+    std::size_t length = 0;
+    while (StartsWithWhiteSpace(s, length)) {
+        s.remove_prefix(length);
+    }
+    while (EndsWithWhiteSpace(s, length)) {
+        s.remove_suffix(length);
+    }
+    return s;
+}
 
 bool SetDecimalSeparator(std::string_view separator) {
     std::size_t length = 0;

@@ -27,6 +27,9 @@ const std::string& DecimalSeparator();
 // ConversionError. A value too small for a double becomes zero.
 double StrToFloat(const std::string& text);
 
+// The text without the white space (Unicode White_Space) before and after it.
+std::string_view TrimWhiteSpace(std::string_view text);
+
 // A number to a field text: at most 15 significant digits, rounded half away
 // from zero on the exact binary value; trailing zeros dropped; the exponent
 // form (1E15, 4E-5) from 1E15 up and below 1E-4. Never "-0". A NaN raises

@@ -6,6 +6,7 @@
 
 #include "app/document/sheet_document.h"
 #include "app/messages.h"
+#include "app/pictures.h"
 #include "gauss/gauss_calc.h"
 #include "ui_gays.h"
 
@@ -27,6 +28,9 @@ constexpr std::array<std::string_view, 32> kClearOrder = {
 TForm3::TForm3(QWidget* parent) : WorksheetForm(parent), ui(std::make_unique<Ui::TForm3>()) {
     ui->setupUi(this);
     FinishSetup();
+    zas::ui::SetGlyph(ui->BitBtn1, QStringLiteral(":/gauss/glyphs/mouse"));
+    zas::ui::SetGlyph(ui->BitBtn2, QStringLiteral(":/gauss/glyphs/brush"));
+    zas::ui::SetGlyph(ui->BitBtn3, QStringLiteral(":/app/pictures/door_open"));
     new zas::document::SheetDocument(this, zas::document::GaussSheet());
     zas::ui::OnClick(ui->BitBtn1, this, &TForm3::BitBtn1Click);
     zas::ui::OnClick(ui->BitBtn2, this, &TForm3::BitBtn2Click);

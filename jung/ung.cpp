@@ -6,6 +6,7 @@
 
 #include "app/document/sheet_document.h"
 #include "app/messages.h"
+#include "app/pictures.h"
 #include "jung/jung_calc.h"
 #include "ui_ung.h"
 
@@ -25,6 +26,9 @@ constexpr std::array<std::string_view, 32> kClearOrder = {
 TForm2::TForm2(QWidget* parent) : WorksheetForm(parent), ui(std::make_unique<Ui::TForm2>()) {
     ui->setupUi(this);
     FinishSetup();
+    zas::ui::SetGlyph(ui->BitBtn1, QStringLiteral(":/jung/glyphs/calculator"));
+    zas::ui::SetGlyph(ui->BitBtn2, QStringLiteral(":/jung/glyphs/door_closed"));
+    zas::ui::SetGlyph(ui->BitBtn3, QStringLiteral(":/jung/glyphs/tick"));
     new zas::document::SheetDocument(this, zas::document::JungSheet());
     zas::ui::OnClick(ui->BitBtn1, this, &TForm2::BitBtn1Click);
     zas::ui::OnClick(ui->BitBtn2, this, &TForm2::BitBtn2Click);

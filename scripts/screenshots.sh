@@ -3,19 +3,37 @@
 # Takes the README's screenshots: starts Zasechka on a virtual X display with a
 # window manager (so title bars show), clicks through it with xdotool and
 # saves each window, frame included, under docs/screenshots/.
+#   scripts/screenshots.sh           the default light colours, at scale 1
+#   scripts/screenshots.sh dark      under GTK's Adwaita:dark theme (dark-*.png)
+#   scripts/screenshots.sh scale2    at a device pixel ratio of 2 (scale2-*.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if [[ "${1:-}" != --inside ]]; then
-  # The virtual display, a window manager, xdotool, ImageMagick's import and
-  # pdftoppm for the exported page.
-  scripts/setup.sh xvfb xauth imagemagick xdotool openbox poppler-utils
-  scripts/build.sh >/dev/null
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside
+variant=${1:-}
+if [[ "$variant" != --inside ]]; then
+  # The virtual display, a window manager, xdotool, ImageMagick's import,
+  # pdftoppm for the exported page, and Qt's GTK platform theme for the dark
+  # desktop.
+  scripts/setup.sh xvfb xauth imagemagick xdotool openbox poppler-utils qt6-gtk-platformtheme
+  scripts/build.sh build -DZAS_BUILD_TESTS=OFF -DZAS_BUILD_BENCHMARKS=OFF >/dev/null
+  exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --inside "$variant"
 fi
 
 out=docs/screenshots
 mkdir -p "$out"
+prefix=
+scale=1
+case "${2:-}" in
+  dark)
+    prefix=dark-
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    ;;
+  scale2)
+    prefix=scale2-
+    scale=2
+    export QT_SCALE_FACTOR=2
+    ;;
+esac
 
 openbox >/dev/null 2>&1 &
 sleep 1
@@ -37,8 +55,8 @@ window() {  # the id of the window whose title is $1, once it is shown
   echo "no window \"$1\"" >&2
   exit 1
 }
-click() {  # window, x, y in its client area
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+click() {  # window, x, y in its client area, in the sheet's pixels
+  xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
   sleep 0.5
 }
 press() {  # window, key: typed as on the keyboard, into that window
@@ -47,7 +65,7 @@ press() {  # window, key: typed as on the keyboard, into that window
 }
 shot() {  # window, file
   sleep 0.5
-  import -frame -window "$1" "$out/$2"
+  import -frame -window "$1" "$out/$prefix$2"
 }
 
 main=$(window "Прямая засечка")

@@ -1,29 +1,42 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages Zasechka needs to build, test and run, only
-# those that are missing. Works as root with no terminal (CI); elsewhere it
-# asks sudo.
-#   scripts/setup.sh [more packages...]
+# Installs the Debian packages Zasechka needs, only those that are missing.
+# Works as root with no terminal (CI); elsewhere it asks sudo, and with no
+# sudo it prints the command to run as root and stops.
+#   scripts/setup.sh [--tests] [more packages...]
+# Without --tests: what building and running the program needs. With it:
+# also the tests, the benchmarks, the fuzzer and the packaging check.
 # Packages named on the command line are installed too, when missing.
 set -euo pipefail
 
-packages=(
+program=(
   g++ cmake make pkg-config        # the compiler and the build
   qt6-base-dev                     # Qt 6 Widgets and Qt Test
-  libqt6svg6                       # Qt's SVG plugins: the pictures and glyphs are SVG
+  qt6-qpa-plugins                  # Qt's platform plugins: the windows on X or Wayland
+  libqt6svg6                       # Qt's SVG plugins: the pictures are drawn into PNG at build time
+  qt6-translations-l10n            # Qt's own texts (menus, standard buttons) in the user's language
   libgl-dev                        # OpenGL headers that Qt's CMake files ask for
   libmpfr-dev                      # the extended arithmetic, correctly rounded
+  fonts-liberation                 # the sans serif the windows are drawn in
+)
+tests=(
   libgtest-dev                     # unit tests
   libbenchmark-dev                 # benchmarks
   clang-14 libclang-rt-14-dev      # the fuzzer: clang with libFuzzer and the sanitizers
-  fonts-liberation                 # the sans serif the windows are drawn in
   poppler-utils                    # the page test reads the exported PDF with pdftotext
-  "$@"
+  dpkg-dev file                    # cpack's Debian package: the library scan for Depends
+  lintian desktop-file-utils appstream  # the packaging check's validators
 )
+
+packages=("${program[@]}")
+if [[ "${1:-}" == --tests ]]; then
+  shift
+  packages+=("${tests[@]}")
+fi
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
-  [[ "$p" == \#* ]] && continue
   if ! dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null | grep -q '^ii'; then
     missing+=("$p")
   fi
@@ -33,13 +46,19 @@ if ((${#missing[@]} == 0)); then
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
-sudo=()
-if [[ $(id -u) -ne 0 ]]; then
-  sudo=(sudo)
-fi
-export DEBIAN_FRONTEND=noninteractive
 # Another install running at the same time holds dpkg's lock: wait for it.
 apt=(apt-get -o DPkg::Lock::Timeout=600)
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  if ! command -v sudo >/dev/null; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Not root and no sudo: install them as root, then run this again:" >&2
+    echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" "${apt[@]}" update -qq
 "${sudo[@]}" "${apt[@]}" install -y -qq "${missing[@]}"

@@ -72,7 +72,7 @@ fi
 
 # hyperfine for the timings, GNU time for the peak resident memory, Xvfb for
 # the virtual X display.
-scripts/setup.sh hyperfine time xvfb xauth
+scripts/setup.sh --tests hyperfine time xvfb xauth
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAS_BUILD_APP=ON \
   -DZAS_BUILD_BENCHMARKS=ON >/dev/null

@@ -81,6 +81,7 @@ TEST(Agreement, GaussAngleBetweenWrapsAroundTheCircle) {
 TEST(ExactDecimal, ParsesDifferencesAndCutsTheDiscrepancy) {
     EXPECT_EQ(ExactToText(*ParseExact(" -1,5E2 ", ","), ","), "-150");
     EXPECT_EQ(ExactToText(*ParseExact("+,25", ","), ","), "0,25");
+    EXPECT_EQ(ExactToText(*ParseExact("\t823,61\r\n", ","), ","), "823,61");  // a pasted cell
     for (const char* bad : {"", " ", "1,2,3", "e5", "1e", "1.5", "1,0000000000001"}) {
         EXPECT_FALSE(ParseExact(bad, ",").has_value()) << bad;
     }

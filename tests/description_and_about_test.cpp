@@ -128,6 +128,10 @@ class DescriptionAndAboutTest : public QObject {
             CheckFont(label, SheetFont::kWindow);
             QVERIFY2(InkOutside(label->font(), label->text(), label->size()) == 0, name);
         }
+        // The notice carries the version, and it fits the notice's own box.
+        auto* notice = panel->findChild<QLabel*>(QStringLiteral("Copyright"));
+        QVERIFY(notice->text().contains(QStringLiteral(" " ZAS_VERSION ",")));
+        QCOMPARE(notice->width(), 166);
         auto* ok = box.findChild<QPushButton*>(QStringLiteral("OKButton"));
         QVERIFY(ok != nullptr);
         QCOMPARE(ok->parentWidget(), &box);

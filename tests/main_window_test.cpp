@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the main window: the windows created once, the main window's
 // controls, the worksheet shown modally from it, and the program's end.
+#include <QImageReader>
+#include <QMessageBox>
 #include <QScreen>
+#include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <map>
+#include <set>
 
 #include "app/About/about.h"
 #include "app/Opic/opic.h"
@@ -11,11 +17,71 @@
 #include "app/main_form.h"
 #include "app/startup.h"
 #include "arith/number_text.h"
+#include "arith/worksheet_fields.h"
 #include "gauss/gays.h"
 #include "jung/ung.h"
 #include "tests/sheet_checks.h"
 
 using namespace zas::testing;
+
+namespace {
+
+double Luminance(QRgb colour) {
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+// The contrast ratio of the text drawn in `area` of the grab against what it
+// is drawn on: the area's commonest colour against the pixel that stands out
+// from it most.
+double DrawnContrast(const QImage& grab, const QRect& area) {
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++counts[grab.pixel(x, y) | 0xff000000];
+        }
+    }
+    const double ground =
+        Luminance(std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                      return a.second < b.second;
+                  })->first);
+    double most = 1;
+    for (const auto& [colour, count] : counts) {
+        const double l = Luminance(colour);
+        most = std::max(most, (std::max(l, ground) + 0.05) / (std::min(l, ground) + 0.05));
+    }
+    return most;
+}
+
+// Every text of the window, by window and control name, with its contrast.
+void Contrasts(QWidget* window, std::map<QString, double>& out) {
+    const QImage grab = window->grab().toImage();
+    const qreal ratio = grab.devicePixelRatio();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        const bool text = (label != nullptr && !label->text().isEmpty()) ||
+                          qobject_cast<QLineEdit*>(control) != nullptr ||
+                          qobject_cast<QAbstractButton*>(control) != nullptr;
+        if (auto* view = qobject_cast<QTextEdit*>(control)) {
+            control = view->viewport();
+        } else if (!text || !control->isVisibleTo(window)) {
+            continue;
+        }
+        // Inside a field's or a button's frame.
+        const int inset = label != nullptr ? 0 : 3;
+        const QRect area(control->mapTo(window, QPoint(inset, inset)),
+                         control->size() - QSize(2 * inset, 2 * inset));
+        out[window->objectName() + '/' + control->objectName()] =
+            DrawnContrast(grab, QRect((QRectF(area).topLeft() * ratio).toPoint(),
+                                      (QSizeF(area.size()) * ratio).toSize()));
+    }
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -35,6 +101,90 @@ class MainWindowTest : public QObject {
         zas::SetDecimalSeparator(",");
     }
     void cleanup() { application.reset(); }
+
+    // Under dark desktop colours every text is at least as easy to read as
+    // under the light ones, or reaches 4.5:1.
+    void textsReadableUnderDarkColours() {
+        // Every field holds a text.
+        QTest::mouseClick(Child<QPushButton>(Form2, "BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(Form3, "BitBtn1"), Qt::LeftButton);
+        const QPalette light = QApplication::palette();
+        std::map<QString, double> contrast[2];
+        // Measured while the program runs, the desktop's colours turning dark
+        // between the two.
+        QTimer::singleShot(0, Form1, [&] {
+            for (std::map<QString, double>& texts : contrast) {
+                for (const zas::ui::Form* form : application->Forms()) {
+                    Contrasts(const_cast<zas::ui::Form*>(form), texts);
+                }
+                QTimer::singleShot(0, Form1, [&] {
+                    QWidget* box = QApplication::activeModalWidget();
+                    box->setObjectName("message");
+                    Contrasts(box, texts);
+                    box->close();
+                });
+                zas::ShowMessage("Не заполнены красные поля");
+                QApplication::setPalette(
+                    QPalette(QColor(240, 240, 240), QColor(50, 50, 50), QColor(75, 75, 75),
+                             QColor(33, 33, 33), QColor(38, 38, 38), QColor(240, 240, 240),
+                             Qt::white, QColor(36, 36, 36), QColor(50, 50, 50)));
+                QCoreApplication::processEvents();
+            }
+            Form1->close();
+        });
+        application->Run();
+        QApplication::setPalette(light);
+        QCOMPARE(contrast[1].size(), contrast[0].size());
+        QVERIFY(contrast[0].size() > 150);
+        for (const auto& [text, under_light] : contrast[0]) {
+            const double under_dark = contrast[1][text];
+            QVERIFY2(under_light > 1.5 && under_dark >= std::min(4.5, under_light) - 0.01,
+                     qPrintable(QStringLiteral("%1: %2 light, %3 dark")
+                                    .arg(text)
+                                    .arg(under_light)
+                                    .arg(under_dark)));
+        }
+    }
+
+    // A screen reader tells every control and picture by its name.
+    void everyControlNamed() {
+        for (const zas::ui::Form* form : application->Forms()) {
+            std::set<QString> names;
+            for (const QWidget* control : form->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<const QLabel*>(control);
+                if ((control->focusPolicy() & Qt::TabFocus) ||
+                    (label != nullptr && !label->pixmap().isNull())) {
+                    const QString name = control->accessibleName();
+                    QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
+                    QVERIFY2(names.insert(name).second, qPrintable(name));
+                }
+            }
+        }
+    }
+
+    // The picture is drawn for the screen's device pixel ratio, not a 1x
+    // bitmap stretched; the test runs again at a scale of 2.
+    void pictureDrawnForTheScreen() {
+        auto* image = Child<QLabel>(Form1, "Image1");
+        const QImage shown = image->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal ratio = shown.devicePixelRatio();
+        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+        QImageReader svg(QStringLiteral(ZAS_SOURCE_DIR "/app/pictures/clips.svg"));
+        svg.setScaledSize(QSize(qRound(95 * ratio), qRound(98 * ratio)));
+        QImage drawn(svg.scaledSize(), QImage::Format_RGB32);
+        drawn.fill(image->palette().color(QPalette::Window));
+        QPainter(&drawn).drawImage(0, 0, svg.read());
+        int worst = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb a = shown.pixel(x, y);
+                const QRgb b = drawn.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)),
+                                  std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+            }
+        }
+        QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
+    }
 
     void windowAsStored() {
         QCOMPARE(Form1->objectName(), QStringLiteral("Form1"));

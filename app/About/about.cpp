@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "app/pictures.h"
 #include "ui_about.h"
 
 TAboutBox* AboutBox = nullptr;
@@ -11,6 +12,9 @@ TAboutBox* AboutBox = nullptr;
 TAboutBox::TAboutBox(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TAboutBox>()) {
     ui->setupUi(this);
     FinishSetup();
+    zas::ui::ShowPicture(ui->Image1, QStringLiteral(":/app/About/cap"));
+    // The notice carries the program's version.
+    ui->Copyright->setText(ui->Copyright->text().arg(QStringLiteral(ZAS_VERSION)));
     // A dialog's fixed border: neither resized, minimised nor maximised.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -6,6 +6,7 @@
 TForm4* Form4 = nullptr;
 
 TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>()) {
+    KeepPaperColours();
     ui->setupUi(this);
     FinishSetup();
     // The text is only read: the pointer stays an arrow over it.
