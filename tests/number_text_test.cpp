@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Field texts to numbers and back: the user's separator, the grammar of a
 // number, the 15-digit text with its halves away from zero.
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -197,21 +199,42 @@ TEST_F(NumberText, RoundTripOfWrittenTexts) {
 namespace zas {
 namespace {
 
-// The reference: the C library's exact decimal expansion of the value (120
-// digits are more than any value of this range has), rounded by hand to 15
-// digits, halves away from zero. Returns digits without trailing zeros and
-// the power of ten of the first.
-std::pair<std::string, int> Reference15(long double value) {
-    char text[160];
-    std::snprintf(text, sizeof text, "%.120Le", fabsl(value));
+// The reference: the exact decimal expansion of m * 2^e for e from -84 to 63,
+// in 128-bit integers, rounded by hand to 15 digits, halves away from zero.
+// Returns digits without trailing zeros and the power of ten of the first.
+std::pair<std::string, int> Reference15(std::uint64_t m, int e) {
+    __extension__ using Uint128 = unsigned __int128;
+    const auto decimal = [](Uint128 n) {
+        std::string text;
+        do {
+            text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(n % 10)));
+            n /= 10;
+        } while (n != 0);
+        return text;
+    };
     std::string digits;
-    const char* p = text;
-    for (; *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') {
-            digits += *p;
+    int power = 0;
+    if (e >= 0) {
+        digits = decimal(static_cast<Uint128>(m) << e);
+        power = static_cast<int>(digits.size()) - 1;
+    } else {
+        const Uint128 mask = (static_cast<Uint128>(1) << -e) - 1;
+        Uint128 fraction = m & mask;
+        const Uint128 whole = static_cast<Uint128>(m) >> -e;
+        digits = whole != 0 ? decimal(whole) : "";
+        power = whole != 0 ? static_cast<int>(digits.size()) - 1 : -1;
+        while (fraction != 0) {
+            fraction *= 10;
+            const char digit = static_cast<char>('0' + static_cast<int>(fraction >> -e));
+            fraction &= mask;
+            if (digits.empty() && digit == '0') {
+                --power;  // a leading zero after the point
+            } else {
+                digits += digit;
+            }
         }
     }
-    int power = std::atoi(p + 1);
+    digits.resize(std::max<std::size_t>(digits.size(), 16), '0');
     const bool up = digits[15] >= '5';
     digits.resize(15);
     if (up) {
@@ -271,23 +294,26 @@ TEST(FloatToStrExactness, AgreesWithTheExactExpansionOverTheWholePlainRange) {
         // to 2^52: beyond 1E-5 and 1E15 on both sides.
         const std::uint64_t m = random() | (1ULL << 63);
         const int exponent = static_cast<int>(random() % 73) - 20 - 64;
-        // The same value as an extended one and as the C library's long
-        // double, which holds every 64-bit significand exactly.
         Extended value = Extended::FromParts(false, m, exponent);
-        long double reference = ldexpl(static_cast<long double>(m), exponent);
+        std::uint64_t exactM = m;
+        int exactE = exponent;
         if (i % 3 == 1) {
-            value = Store(value);  // a stored double
-            reference = static_cast<double>(reference);
+            // A stored double: its 53-bit significand, read back by frexp.
+            const double stored = Store(value);
+            value = stored;
+            int k = 0;
+            exactM = static_cast<std::uint64_t>(std::ldexp(std::frexp(stored, &k), 53));
+            exactE = k - 53;
         } else if (i % 3 == 2) {
             // Cut to few bits, so that exact halves come up often.
             value = Extended::FromParts(false, m >> 40, exponent + 40);
-            reference = ldexpl(static_cast<long double>(m >> 40), exponent + 40);
+            exactM = m >> 40;
+            exactE = exponent + 40;
         }
         if (i % 2 == 1) {
             value = -value;
-            reference = -reference;
         }
-        ASSERT_EQ(DigitsOf(FloatToStr(value)), Reference15(reference)) << Store(value);
+        ASSERT_EQ(DigitsOf(FloatToStr(value)), Reference15(exactM, exactE)) << Store(value);
     }
 }
 
