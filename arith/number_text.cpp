@@ -46,7 +46,18 @@ constexpr std::string_view kWhiteSpace[] = {
     "\u2009", "\u200A", "\u2028", "\u2029", "\u202F", "\u205F", "\u3000",
 };
 
+// True for a byte that cannot begin or end any of them: every ASCII
+// character but the tab, the breaks and the blank. Digits, signs and the
+// separator, which almost every text begins and ends with, stop here.
+bool NeverWhiteSpace(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x80 && byte != ' ' && (byte < '\t' || byte > '\r');
+}
+
 bool StartsWithWhiteSpace(std::string_view s, std::size_t& length) {
+    if (s.empty() || NeverWhiteSpace(s.front())) {
+        return false;
+    }
     for (const std::string_view space : kWhiteSpace) {
         if (s.starts_with(space)) {
             length = space.size();
@@ -57,6 +68,9 @@ bool StartsWithWhiteSpace(std::string_view s, std::size_t& length) {
 }
 
 bool EndsWithWhiteSpace(std::string_view s, std::size_t& length) {
+    if (s.empty() || NeverWhiteSpace(s.back())) {
+        return false;
+    }
     for (const std::string_view space : kWhiteSpace) {
         if (s.ends_with(space)) {
             length = space.size();
