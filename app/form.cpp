@@ -128,16 +128,13 @@ QPalette LightColours() {
 
 }  // namespace
 
-Form::Form(QWidget* parent)
-    : QDialog(parent), font_mapper_(std::make_unique<SheetFontMapper>(this)) {
+Form::Form(QWidget* parent, Colours colours)
+    : QDialog(parent),
+      paper_(colours == Colours::kPaper),
+      font_mapper_(std::make_unique<SheetFontMapper>(this)) {
     // An ordinary resizable window with the usual title-bar buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    ApplyColours();
-}
-
-void Form::KeepPaperColours() {
-    paper_ = true;
     ApplyColours();
 }
 

@@ -19,7 +19,14 @@ class Form : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Form(QWidget* parent = nullptr);
+    // What a window's colours are made from. A paper sheet's fixed colours
+    // (red inputs, green means, the silver of the description) were chosen
+    // for black text on a light face, so on a dark desktop it keeps the light
+    // colours it was drawn in; under light desktop colours it takes them as
+    // any window does.
+    enum class Colours { kDesktop, kPaper };
+
+    explicit Form(QWidget* parent = nullptr, Colours colours = Colours::kDesktop);
 
     // Shows the window modally and returns when it closes; while it is open no
     // other window takes input. Callers ignore how it was closed. A window
@@ -37,13 +44,6 @@ class Form : public QDialog {
     // position opens centred.
     void FinishSetup();
 
-    // The window is a paper sheet: its fixed colours (red inputs, green
-    // means, the silver of the description) were chosen for black text on a
-    // light face, so it keeps the light colours it was drawn in when the
-    // desktop's are dark. Under light desktop colours it takes them as any
-    // window does.
-    void KeepPaperColours();
-
     void changeEvent(QEvent* event) override;
 
     // Escape closes nothing: no window has a cancel button.
@@ -55,7 +55,7 @@ class Form : public QDialog {
     void ApplyColours();
 
     bool centred_ = false;
-    bool paper_ = false;
+    bool paper_;
     // The desktop's colours the window's were made from.
     QPalette desktop_colours_;
     // Maps the sheet fonts while the description builds the window.

@@ -6,9 +6,7 @@
 
 namespace zas::ui {
 
-WorksheetForm::WorksheetForm(QWidget* parent) : Form(parent) {
-    KeepPaperColours();
-}
+WorksheetForm::WorksheetForm(QWidget* parent) : Form(parent, Colours::kPaper) {}
 
 std::string WorksheetForm::GetText(std::string_view name) const {
     return Field(name)->text().toStdString();

@@ -5,8 +5,8 @@
 
 TForm4* Form4 = nullptr;
 
-TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>()) {
-    KeepPaperColours();
+TForm4::TForm4(QWidget* parent)
+    : Form(parent, Colours::kPaper), ui(std::make_unique<Ui::TForm4>()) {
     ui->setupUi(this);
     FinishSetup();
     // The text is only read: the pointer stays an arrow over it.

@@ -27,17 +27,14 @@ void OpenFileArgument(const QStringList& arguments) {
                 ReportError(refusal->message.toStdString());
                 return;
             }
-            SheetDocument* document =
-                SheetDocument::ForMethod(MethodOf(std::get<QByteArray>(bytes)));
+            const QByteArray& contents = std::get<QByteArray>(bytes);
+            SheetDocument* document = SheetDocument::ForMethod(MethodOf(contents));
             if (document == nullptr) {
-                // No method to go by: the Jung sheet's reader says what is wrong.
-                const auto read = ReadSheet(std::get<QByteArray>(bytes), kJung, {});
-                const auto* refusal = std::get_if<Refusal>(&read);
-                ReportError(refusal != nullptr ? refusal->message.toStdString()
-                                               : "Это не лист «Засечки»: формат файла неизвестен.");
-                return;
+                // No method to go by: the Jung sheet's reader refuses the
+                // file, says what is wrong and changes nothing.
+                document = SheetDocument::ForMethod(QLatin1String(kJung.key));
             }
-            if (document->OpenFile(path)) {
+            if (document != nullptr && document->OpenBytes(contents, path)) {
                 document->Sheet()->ShowModal();
             }
         });

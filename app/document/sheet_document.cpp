@@ -129,6 +129,16 @@ QLineEdit* SheetDocument::Field(const QString& name) const {
     return sheet_->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
 }
 
+QStringList SheetDocument::AgreementNow() const {
+    QStringList lines;
+    if (const auto agreement = description_.agreement(*sheet_)) {
+        for (const std::string& line : AgreementLines(*agreement)) {
+            lines << QString::fromStdString(line);
+        }
+    }
+    return lines;
+}
+
 QStringList SheetDocument::Texts() const {
     QStringList texts;
     for (const QString& name : names_) {
@@ -144,11 +154,7 @@ SheetSnapshot SheetDocument::Snapshot() const {
     for (const QString& name : names_) {
         snapshot.texts.insert(name, Field(name)->text());
     }
-    if (const auto agreement = description_.agreement(*sheet_)) {
-        for (const std::string& line : AgreementLines(*agreement)) {
-            snapshot.agreement << QString::fromStdString(line);
-        }
-    }
+    snapshot.agreement = AgreementNow();
     snapshot.made = QDateTime::currentDateTime();
     return snapshot;
 }
@@ -162,12 +168,16 @@ void SheetDocument::Open() {
 }
 
 bool SheetDocument::OpenFile(const QString& path) {
-    auto bytes = ReadFileBytes(path);
+    const auto bytes = ReadFileBytes(path);
     if (const auto* refusal = std::get_if<Refusal>(&bytes)) {
         Report(refusal->message);
         return false;
     }
-    const auto read = ReadSheet(std::get<QByteArray>(bytes), description_.method, names_);
+    return OpenBytes(std::get<QByteArray>(bytes), path);
+}
+
+bool SheetDocument::OpenBytes(const QByteArray& bytes, const QString& path) {
+    const auto read = ReadSheet(bytes, description_.method, names_);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         Report(refusal->message);
         return false;
@@ -273,12 +283,7 @@ bool SheetDocument::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && means_.contains(watched)) {
         // Worked out from the texts at this moment, so never stale.
         auto* help = static_cast<QHelpEvent*>(event);
-        QStringList lines;
-        if (const auto agreement = description_.agreement(*sheet_)) {
-            for (const std::string& line : AgreementLines(*agreement)) {
-                lines << QString::fromStdString(line);
-            }
-        }
+        const QStringList lines = AgreementNow();
         if (lines.isEmpty()) {
             QToolTip::hideText();
         } else {

@@ -42,6 +42,8 @@ class SheetDocument : public QObject {
     // Replaces all 32 texts from the file, or reports why not and changes
     // nothing. True when the file was opened.
     bool OpenFile(const QString& path);
+    // The same for a file's bytes already read.
+    bool OpenBytes(const QByteArray& bytes, const QString& path);
     bool SaveFile(const QString& path);
 
     ui::WorksheetForm* Sheet() const { return sheet_; }
@@ -55,6 +57,8 @@ class SheetDocument : public QObject {
 
   private:
     QLineEdit* Field(const QString& name) const;
+    // The agreement block worked out from the texts at this moment, or none.
+    QStringList AgreementNow() const;
     void AddAction(const char* caption, const QKeySequence& keys, void (SheetDocument::*run)());
 
     ui::WorksheetForm* sheet_;
