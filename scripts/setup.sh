@@ -17,6 +17,7 @@ program=(
   qt6-translations-l10n            # Qt's own texts (menus, standard buttons) in the user's language
   libgl-dev                        # OpenGL headers that Qt's CMake files ask for
   libmpfr-dev                      # the extended arithmetic, correctly rounded
+  libxcb1-dev                      # an X display that cannot be opened, told in the program's words
   fonts-liberation                 # the sans serif the windows are drawn in
 )
 tests=(
