@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# What the program answers before the toolkit starts, with no display at all
-# or one that cannot be opened: each answer's exit code and first line.
+# What the program answers before the toolkit starts, with no display at all:
+# each answer's exit code and first line.
 #   command_line_test.sh path/to/zasechka version
 set -u
 program=$1
@@ -29,15 +29,14 @@ expect 1 "zasechka: no graphical session*xvfb-run*" LANG=C "$program" -style Fus
 expect 0 "Usage: zasechka *" LC_ALL=C LANG=ru_RU.UTF-8 "$program" --help
 expect 0 "Использование: zasechka *" LC_ALL= LANG=ru_RU.UTF-8 "$program" --help
 expect 1 "zasechka: no graphical session*" LANG=C DISPLAY= "$program"
-# An option's value is not read as an option, nor is anything after "--".
+# An option's value, or anything after "--", is not read as an option.
 expect 1 "zasechka: no graphical session*" LANG=C "$program" -name --help
 expect 1 "zasechka: no graphical session*" LANG=C "$program" -- --version
 # An unknown option, or one without its value, is refused by name.
 expect 2 "zasechka: unknown option --bogus; *" LANG=C "$program" --bogus a.zas
 expect 2 "zasechka: unknown option -v; *" LANG=C "$program" -v
 expect 2 "zasechka: у параметра -name нет значения; *" LANG=ru_RU.UTF-8 "$program" -style Fusion -name
-# A display that cannot be opened, or no platform Qt can start: one line of
-# the program's own, not Qt's abort.
+# A display that cannot be opened, or no platform Qt can start: not Qt's abort.
 expect 1 "zasechka: cannot open display :77" LANG=C DISPLAY=:77 "$program"
 expect 1 "zasechka: cannot open display :77" LANG=C "$program" --display=:77
 expect 1 "zasechka: Qt could not start a platform*" LANG=C QT_QPA_PLATFORM=nosuch "$program"
