@@ -1,19 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string_view>
 
 namespace zas::ui {
 namespace {
 
+// The toolkit's options that take a value, on any platform: the X ones too,
+// so that their value is never taken for a file where the toolkit does not
+// read them.
+constexpr std::array<std::string_view, 16> kValued = {
+    "display",         "geometry",           "icon",          "name",
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "style",           "stylesheet",         "title",         "visual"};
+// And those that take none.
+constexpr std::array<std::string_view, 5> kFlags = {"dograb", "nograb", "reverse", "testability",
+                                                    "widgetcount"};
+
+template <std::size_t N>
+bool In(const std::array<std::string_view, N>& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
 const char* Variable(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
-// The language of messages, as the C library chooses it: LC_ALL, then
-// LC_MESSAGES, then LANG.
+constexpr const char* kUsageRussian =
+    "Использование: zasechka [ПАРАМЕТРЫ Qt] [--] [ФАЙЛ.zas] | --help | --version\n"
+    "Прямая засечка по формулам Юнга и по формулам Гаусса: координаты новой\n"
+    "точки P по координатам пунктов A, B, C и углам, измеренным на них.\n"
+    "Числа вводятся и показываются с десятичным разделителем локали (LC_NUMERIC).\n"
+    "\n"
+    "  ФАЙЛ.zas   открыть сохранённый лист\n"
+    "  --help     показать эту справку и выйти\n"
+    "  --version  показать версию и выйти\n"
+    "  --         дальше только имя файла, даже если оно начинается с «-»\n"
+    "\n"
+    "Параметры Qt (-platform, -display, -style, -name и другие, со значением\n"
+    "через пробел или «=») передаются Qt, например -platform offscreen.\n";
+
+constexpr const char* kUsageEnglish =
+    "Usage: zasechka [QT OPTIONS] [--] [FILE.zas] | --help | --version\n"
+    "The forward intersection by Jung's formulas and by Gauss's formulas: the\n"
+    "coordinates of a new point P from control points A, B, C and the angles\n"
+    "measured at them. The interface is Russian; numbers are typed and shown\n"
+    "with the decimal separator of the locale (LC_NUMERIC).\n"
+    "\n"
+    "  FILE.zas   open a saved worksheet\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n"
+    "  --         only the file name follows, even one that begins with \"-\"\n"
+    "\n"
+    "Qt's options (-platform, -display, -style, -name and the others, the value\n"
+    "after a blank or \"=\") go to Qt, for example -platform offscreen.\n";
+
+}  // namespace
+
 bool RussianMessages() {
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         if (const char* value = Variable(name)) {
@@ -23,57 +71,89 @@ bool RussianMessages() {
     return false;
 }
 
-constexpr const char* kUsageRussian =
-    "Использование: zasechka [ФАЙЛ.zas] | --help | --version\n"
-    "Прямая засечка по формулам Юнга и по формулам Гаусса: координаты новой\n"
-    "точки P по координатам пунктов A, B, C и углам, измеренным на них.\n"
-    "Числа вводятся и показываются с десятичным разделителем локали (LC_NUMERIC).\n"
-    "\n"
-    "  ФАЙЛ.zas   открыть сохранённый лист\n"
-    "  --help     показать эту справку и выйти\n"
-    "  --version  показать версию и выйти\n"
-    "\n"
-    "Остальные параметры передаются Qt (например, -platform offscreen).\n";
-
-constexpr const char* kUsageEnglish =
-    "Usage: zasechka [FILE.zas] | --help | --version\n"
-    "The forward intersection by Jung's formulas and by Gauss's formulas: the\n"
-    "coordinates of a new point P from control points A, B, C and the angles\n"
-    "measured at them. The interface is Russian; numbers are typed and shown\n"
-    "with the decimal separator of the locale (LC_NUMERIC).\n"
-    "\n"
-    "  FILE.zas   open a saved worksheet\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n"
-    "\n"
-    "Other options go to Qt (for example -platform offscreen).\n";
-
-}  // namespace
-
-std::optional<int> AnswerCommandLine(int argc, const char* const argv[], std::FILE* out,
-                                     std::FILE* err) {
-    bool session_named = Variable("QT_QPA_PLATFORM") != nullptr;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--help") {
-            std::fputs(RussianMessages() ? kUsageRussian : kUsageEnglish, out);
-            return 0;
+CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    line.toolkit.push_back(arguments.empty() ? std::string("zasechka") : arguments.front());
+    bool options = true;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (!options || argument == "-" || !argument.starts_with('-')) {
+            // An empty argument (a script's unset variable) names nothing.
+            if (!line.file && !argument.empty()) {
+                line.file = argument;
+            }
+            continue;
         }
-        if (argument == "--version") {
-            std::fputs("zasechka " ZAS_VERSION "\n", out);
-            return 0;
+        if (argument == "--") {
+            options = false;
+            continue;
         }
-        // Qt takes its options with one dash or two; an X display named by
-        // -display is a display too.
-        if ((argument == "-platform" || argument == "--platform" || argument == "-display" ||
-             argument == "--display") &&
-            i + 1 < argc) {
-            session_named = true;
+        if (argument == "--help" || argument == "--version") {
+            line.request =
+                argument == "--help" ? CommandLine::Request::kHelp : CommandLine::Request::kVersion;
+            return line;
+        }
+        // -name value, --name value, -name=value, --name=value.
+        std::string_view option = argument;
+        option.remove_prefix(option.starts_with("--") ? 2 : 1);
+        const std::size_t equals = option.find('=');
+        const std::string name(option.substr(0, equals));
+        if (In(kValued, name)) {
+            std::string value;
+            if (equals != std::string_view::npos) {
+                value = option.substr(equals + 1);
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i];
+            } else {
+                line.request = CommandLine::Request::kRefused;
+                line.refused = argument;
+                line.value_missing = true;
+                return line;
+            }
+            if (name == "platform") {
+                line.platform = value;
+            } else if (name == "display") {
+                line.display = value;
+            }
+            line.toolkit.push_back('-' + name);
+            line.toolkit.push_back(std::move(value));
+        } else if (equals == std::string_view::npos && In(kFlags, name)) {
+            line.toolkit.push_back('-' + name);
+        } else {
+            line.request = CommandLine::Request::kRefused;
+            line.refused = argument;
+            return line;
         }
     }
-    if (!session_named && Variable("DISPLAY") == nullptr &&
-        Variable("WAYLAND_DISPLAY") == nullptr) {
-        std::fputs(RussianMessages()
+    return line;
+}
+
+std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err) {
+    const bool russian = RussianMessages();
+    switch (line.request) {
+        case CommandLine::Request::kHelp:
+            std::fputs(russian ? kUsageRussian : kUsageEnglish, out);
+            return 0;
+        case CommandLine::Request::kVersion:
+            std::fputs("zasechka " ZAS_VERSION "\n", out);
+            return 0;
+        case CommandLine::Request::kRefused:
+            std::fprintf(
+                err,
+                line.value_missing
+                    ? (russian ? "zasechka: у параметра %s нет значения; справка: zasechka --help\n"
+                               : "zasechka: option %s needs a value; see zasechka --help\n")
+                    : (russian ? "zasechka: неизвестный параметр %s; справка: zasechka --help\n"
+                               : "zasechka: unknown option %s; see zasechka --help\n"),
+                line.refused.c_str());
+            return 2;
+        case CommandLine::Request::kRun:
+            break;
+    }
+    // A platform or an X display named on the command line is a session too.
+    if (!line.platform && !line.display && Variable("QT_QPA_PLATFORM") == nullptr &&
+        Variable("DISPLAY") == nullptr && Variable("WAYLAND_DISPLAY") == nullptr) {
+        std::fputs(russian
                        ? "zasechka: нет графического сеанса (DISPLAY и WAYLAND_DISPLAY не заданы); "
                          "на виртуальном экране: xvfb-run -a zasechka\n"
                        : "zasechka: no graphical session to show the windows on (neither DISPLAY "

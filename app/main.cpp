@@ -1,21 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Zasechka: the forward intersection by Jung's and Gauss's formulas.
 #include <QApplication>
+#include <QFile>
+#include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/document/open_argument.h"
 #include "app/startup.h"
+#include "app/toolkit_start.h"
 
 int main(int argc, char* argv[]) {
-    // --help, --version and a missing display are answered before the
-    // toolkit starts.
-    if (const auto exit_code = zas::ui::AnswerCommandLine(argc, argv, stdout, stderr)) {
+    // --help, --version, an option the program does not know and a missing
+    // display are answered before the toolkit starts.
+    const zas::ui::CommandLine line =
+        zas::ui::ReadCommandLine(std::vector<std::string>(argv, argv + argc));
+    if (const auto exit_code = zas::ui::AnswerCommandLine(line, stdout, stderr)) {
         return *exit_code;
     }
-    QApplication toolkit(argc, argv);
+    // The toolkit is given its own options alone, each value an argument of
+    // its own; they live as long as it does.
+    std::vector<std::string> toolkit_arguments = line.toolkit;
+    std::vector<char*> toolkit_argv;
+    for (std::string& argument : toolkit_arguments) {
+        toolkit_argv.push_back(argument.data());
+    }
+    toolkit_argv.push_back(nullptr);
+    int toolkit_argc = static_cast<int>(toolkit_arguments.size());
+    zas::ui::BeginToolkitStart(line);
+    QApplication toolkit(toolkit_argc, toolkit_argv.data());
+    zas::ui::EndToolkitStart();
     zas::ui::Application application;
     zas::ui::CreateForms(application);
-    zas::document::OpenFileArgument(toolkit.arguments());
+    if (line.file) {
+        zas::document::OpenFileArgument(QFile::decodeName(line.file->c_str()));
+    }
     return application.Run();
 }

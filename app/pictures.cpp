@@ -35,37 +35,43 @@ QPixmap Read(const QString& file) {
     return pixmap;
 }
 
-// Repaints the label's picture from the file drawn for the ratio it is
-// painted at, when that changes.
+const Drawn& DrawnFor(qreal ratio) {
+    for (const Drawn& drawn : kDrawn) {
+        // 1.2500001 is a 1.25 screen.
+        if (drawn.ratio >= ratio - 1e-3) {
+            return drawn;
+        }
+    }
+    return kDrawn.back();
+}
+
+// Gives the label its picture for the ratio of its screen, and again
+// whenever its window changes screens or its screen changes ratio.
 class PictureKeeper : public QObject {
   public:
-    PictureKeeper(QLabel* label, QString base)
-        : QObject(label),
-          label_(label),
-          base_(std::move(base)),
-          // The 1x picture the description sets is shown as it is.
-          shown_for_(label->pixmap().isNull() ? 0 : label->pixmap().devicePixelRatio()) {
+    PictureKeeper(QLabel* label, QString base) : QObject(label), base_(std::move(base)) {
+        Show(label);
         label->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == label_ && event->type() == QEvent::Paint) {
-            const qreal ratio = label_->devicePixelRatio();
-            if (ratio != shown_for_) {
-                shown_for_ = ratio;
-                QPixmap picture = Read(PictureFile(base_, ratio));
-                picture.setDevicePixelRatio(ratio);
-                label_->setPixmap(picture);
-            }
+        if (event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+            || event->type() == QEvent::DevicePixelRatioChange
+#endif
+        ) {
+            Show(static_cast<QLabel*>(watched));
         }
         return false;
     }
 
   private:
-    QLabel* label_;
+    void Show(QLabel* label) const {
+        label->setPixmap(Picture(base_, label->devicePixelRatio()));
+    }
+
     QString base_;
-    qreal shown_for_;
 };
 
 // An icon whose images are files, each drawn for one size in pixels: asked
@@ -130,16 +136,11 @@ DrawnSizesEngine::Files GlyphFiles(const QString& base) {
 
 }  // namespace
 
-QString PictureFile(const QString& base, qreal ratio) {
-    const Drawn* chosen = &kDrawn.back();
-    for (const Drawn& drawn : kDrawn) {
-        // 1.2500001 is a 1.25 screen.
-        if (drawn.ratio >= ratio - 1e-3) {
-            chosen = &drawn;
-            break;
-        }
-    }
-    return base + QLatin1String(chosen->suffix);
+QPixmap Picture(const QString& base, qreal ratio) {
+    const Drawn& drawn = DrawnFor(ratio);
+    QPixmap picture = Read(base + QLatin1String(drawn.suffix));
+    picture.setDevicePixelRatio(drawn.ratio);
+    return picture;
 }
 
 void ShowPicture(QLabel* label, const QString& base) {

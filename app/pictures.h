@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 class QAbstractButton;
@@ -18,14 +19,15 @@ class QLabel;
 
 namespace zas::ui {
 
-// The file of the picture `base` drawn for `ratio`: the least ratio drawn
-// that is not below it (the picture is then only ever scaled down), or the
-// largest.
-QString PictureFile(const QString& base, qreal ratio);
+// The picture `base` for a screen of device pixel ratio `ratio`: the image
+// drawn for the least ratio that is not below it (the 3x one above 3),
+// carrying the ratio it was drawn for, so that it keeps the size it has at
+// scale 1 whatever the screen's; Qt scales it down (or, above 3, up) to the
+// screen's pixels as it paints it.
+QPixmap Picture(const QString& base, qreal ratio);
 
-// Shows the picture on the label, drawn for the label's device pixel ratio,
-// and again whenever the label is painted at another ratio (a window moved
-// to another screen).
+// Shows the picture on the label, drawn for the ratio of the screen the
+// label is on, and again when its window goes to a screen of another ratio.
 void ShowPicture(QLabel* label, const QString& base);
 
 // Gives the button its 16-pixel glyph and greyed twin, drawn for each ratio;

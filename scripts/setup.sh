@@ -3,9 +3,11 @@
 # Installs the Debian packages Zasechka needs, only those that are missing.
 # Works as root with no terminal (CI); elsewhere it asks sudo, and with no
 # sudo it prints the command to run as root and stops.
-#   scripts/setup.sh [--tests] [more packages...]
-# Without --tests: what building and running the program needs. With it:
-# also the tests, the benchmarks, the fuzzer and the packaging check.
+#   scripts/setup.sh [--tests] [--virtual-display] [more packages...]
+# Without options: what building and running the program needs. With
+# --tests: also the tests, the benchmarks, the fuzzer and the packaging
+# check. With --virtual-display: also Xvfb, to run the program on a machine
+# with no display (xvfb-run -a ./build/zasechka).
 # Packages named on the command line are installed too, when missing.
 set -euo pipefail
 
@@ -17,6 +19,7 @@ program=(
   qt6-translations-l10n            # Qt's own texts (menus, standard buttons) in the user's language
   libgl-dev                        # OpenGL headers that Qt's CMake files ask for
   libmpfr-dev                      # the extended arithmetic, correctly rounded
+  libxcb1-dev                      # an X display that cannot be opened, told in the program's words
   fonts-liberation                 # the sans serif the windows are drawn in
 )
 tests=(
@@ -27,12 +30,19 @@ tests=(
   dpkg-dev file                    # cpack's Debian package: the library scan for Depends
   lintian desktop-file-utils appstream  # the packaging check's validators
 )
+virtual_display=(
+  xvfb xauth                       # xvfb-run: an X server without a screen, and its key
+)
 
 packages=("${program[@]}")
-if [[ "${1:-}" == --tests ]]; then
+while [[ "${1:-}" == --* ]]; do
+  case $1 in
+    --tests) packages+=("${tests[@]}") ;;
+    --virtual-display) packages+=("${virtual_display[@]}") ;;
+    *) echo "setup.sh: unknown option $1" >&2; exit 2 ;;
+  esac
   shift
-  packages+=("${tests[@]}")
-fi
+done
 packages+=("$@")
 
 missing=()

@@ -10,16 +10,7 @@
 
 namespace zas::document {
 
-void OpenFileArgument(const QStringList& arguments) {
-    QString path;
-    for (qsizetype i = 1; i < arguments.size() && path.isEmpty(); ++i) {
-        if (!arguments[i].startsWith(QLatin1Char('-'))) {
-            path = arguments[i];
-        }
-    }
-    if (path.isEmpty()) {
-        return;
-    }
+void OpenFileArgument(const QString& path) {
     QTimer::singleShot(0, QCoreApplication::instance(), [path] {
         ui::RunHandler([&path] {
             const auto bytes = ReadFileBytes(path);

@@ -3,13 +3,12 @@
 // the program has started, on the sheet of its method.
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
 namespace zas::document {
 
-// Takes the first argument after the program's name that is not an option.
-// Once the main window is up, shows that file's sheet with the file opened,
-// or says over the main window why the file is refused.
-void OpenFileArgument(const QStringList& arguments);
+// Once the main window is up, shows the sheet of the file at `path` with the
+// file opened, or says over the main window why the file is refused.
+void OpenFileArgument(const QString& path);
 
 }  // namespace zas::document
