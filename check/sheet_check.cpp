@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "check/sheet_check.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "arith/number_text.h"
+#include "check/exact_value.h"
+
+namespace zas::check {
+
+namespace {
+
+// The sheet as the computation sees it, its writes kept aside in their order
+// instead of reaching a field.
+class Recording : public WorksheetFields {
+  public:
+    explicit Recording(const WorksheetFields& sheet) : sheet_(sheet) {}
+    std::string GetText(std::string_view name) const override { return sheet_.GetText(name); }
+    void SetText(std::string_view name, const std::string& text) override {
+        written.emplace_back(name, text);
+    }
+    std::vector<std::pair<std::string, std::string>> written;
+
+  private:
+    const WorksheetFields& sheet_;
+};
+
+class Values : public StepValues {
+  public:
+    explicit Values(const WorksheetFields& sheet) : sheet_(sheet) {}
+    std::optional<ExactDecimal> Exact(std::string_view name) const override {
+        const auto output = outputs_.find(name);
+        if (output != outputs_.end()) {
+            return output->second;
+        }
+        return ReadValue(sheet_.GetText(name), DecimalSeparator());
+    }
+    double Number(std::string_view name) const override { return StrToFloat(sheet_.GetText(name)); }
+    void Keep(std::string_view name, std::optional<ExactDecimal> value) {
+        if (value) {
+            outputs_.insert_or_assign(std::string(name), *value);
+        }
+    }
+
+  private:
+    const WorksheetFields& sheet_;
+    std::map<std::string, ExactDecimal, std::less<>> outputs_;
+};
+
+std::optional<ExactDecimal> Magnitude(std::optional<ExactDecimal> value) {
+    if (value && value->units < 0) {
+        value->units = -value->units;
+    }
+    return value;
+}
+
+// |a − b| below one unit of the last of `decimals` decimals.
+bool Within(ExactDecimal a, ExactDecimal b, int decimals) {
+    const auto difference = Magnitude(Subtract(a, b));
+    const auto room = difference ? Subtract(Unit(decimals), *difference) : std::nullopt;
+    return room && room->units > 0;
+}
+
+// The verdict on one output, and the value the later steps take for it.
+FieldVerdict Judge(const Step& step, const std::string& expected_text, const std::string& given,
+                   const Values& values, std::optional<ExactDecimal>& carried) {
+    const std::string& separator = DecimalSeparator();
+    FieldVerdict verdict;
+    verdict.field = std::string(step.field);
+    verdict.spoken = std::string(step.spoken);
+    verdict.determination = step.determination;
+    verdict.expected = expected_text;
+    verdict.given = std::string(TrimWhiteSpace(given));
+    verdict.note = std::string(step.note);
+
+    const std::optional<ExactDecimal> expected = ReadValue(expected_text, separator);
+    const std::vector<ExactDecimal> also = step.also(values);
+    carried = expected;
+    if (!step.ratio && !also.empty()) {
+        carried = also.front();
+        if (!expected || !SameValue(*expected, also.front())) {
+            verdict.exact = ExactToText(Normalized(also.front()), separator);
+        }
+    }
+    if (verdict.given.empty()) {
+        verdict.verdict = Verdict::kMissing;
+        return verdict;
+    }
+    std::vector<ExactDecimal> right = also;
+    if (expected) {
+        right.insert(right.begin(), *expected);
+    }
+    const std::optional<ExactDecimal> value = ReadValue(verdict.given, separator);
+    const auto among = [&](ExactDecimal v) {
+        return std::any_of(right.begin(), right.end(),
+                           [&](ExactDecimal r) { return SameValue(v, r); });
+    };
+    if (value ? among(*value) : verdict.given == TrimWhiteSpace(expected_text)) {
+        carried = value;
+        return verdict;
+    }
+    verdict.verdict = Verdict::kDiffers;
+    if (!value) {
+        verdict.reason = Reason::kNotANumber;
+        return verdict;
+    }
+    if (among(ExactDecimal{-value->units, value->scale})) {
+        verdict.reason = Reason::kSign;
+        return verdict;
+    }
+    const std::optional<ExactDecimal> rounded = step.rounded ? step.rounded(values) : std::nullopt;
+    if (rounded && SameValue(*value, *rounded)) {
+        verdict.reason = Reason::kRounded;
+        return verdict;
+    }
+    verdict.reason = Reason::kOther;
+    if (!carried) {
+        return verdict;
+    }
+    const int shown = Normalized(*carried).scale;
+    const int written = Normalized(*value).scale;
+    if (written < shown && Within(*value, *carried, written)) {
+        verdict.reason = Reason::kFewerDigits;
+    } else if (written > shown && Within(*value, *carried, shown)) {
+        verdict.reason = Reason::kMoreDigits;
+    }
+    return verdict;
+}
+
+const char* const kDeterminationRussian[] = {"в первом определении", "во втором определении",
+                                             "в средних"};
+const char* const kDeterminationEnglish[] = {"in the first determination",
+                                             "in the second determination", "in the means"};
+
+}  // namespace
+
+std::size_t SheetCheck::Count(Verdict verdict) const {
+    return static_cast<std::size_t>(std::count_if(
+        fields.begin(), fields.end(), [&](const FieldVerdict& f) { return f.verdict == verdict; }));
+}
+
+std::size_t SheetCheck::Agreeing() const {
+    return Count(Verdict::kAgrees);
+}
+
+std::array<const FieldVerdict*, kDeterminations> SheetCheck::FirstDiffering() const {
+    std::array<const FieldVerdict*, kDeterminations> first{};
+    for (const FieldVerdict& field : fields) {
+        const auto d = static_cast<std::size_t>(field.determination);
+        if (field.verdict != Verdict::kAgrees && first[d] == nullptr) {
+            first[d] = &field;
+        }
+    }
+    return first;
+}
+
+const FieldVerdict* SheetCheck::Find(std::string_view field) const {
+    for (const FieldVerdict& verdict : fields) {
+        if (verdict.field == field) {
+            return &verdict;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<SheetCheck> CheckSheet(const Method& method, const WorksheetFields& sheet) {
+    Recording copy(sheet);
+    method.compute(copy);
+    if (copy.written.empty()) {
+        return std::nullopt;
+    }
+    SheetCheck check;
+    Values values(sheet);
+    for (const auto& [name, expected] : copy.written) {
+        const auto step = std::find_if(method.steps.begin(), method.steps.end(),
+                                       [&](const Step& s) { return s.field == name; });
+        std::optional<ExactDecimal> carried;
+        check.fields.push_back(Judge(*step, expected, sheet.GetText(name), values, carried));
+        values.Keep(name, carried);
+    }
+    return check;
+}
+
+std::string ReasonText(Reason reason, bool russian) {
+    switch (reason) {
+        case Reason::kRounded:
+            return russian ? "последняя цифра округлена, а здесь её отбрасывают"
+                           : "the last digit is rounded where this step cuts it";
+        case Reason::kSign:
+            return russian ? "не тот знак" : "the wrong sign";
+        case Reason::kFewerDigits:
+            return russian ? "не хватает цифр после запятой" : "digits missing after the point";
+        case Reason::kMoreDigits:
+            return russian ? "лишние цифры после запятой" : "digits too many after the point";
+        case Reason::kNotANumber:
+            return russian ? "в листе не число" : "the sheet holds no number";
+        case Reason::kNone:
+        case Reason::kOther:
+            break;
+    }
+    return {};
+}
+
+std::string VerdictText(const FieldVerdict& verdict) {
+    std::string text;
+    switch (verdict.verdict) {
+        case Verdict::kAgrees:
+            text = "Верно.\n";
+            break;
+        case Verdict::kDiffers:
+            text = "Расходится.\n";
+            break;
+        case Verdict::kMissing:
+            text = "Не заполнено.\n";
+            break;
+    }
+    text += "Должно быть " + verdict.expected;
+    if (!verdict.exact.empty()) {
+        text += " (точно " + verdict.exact + ")";
+    }
+    text += "; в листе " + (verdict.given.empty() ? std::string("пусто") : verdict.given);
+    const std::string reason = ReasonText(verdict.reason, true);
+    if (!reason.empty()) {
+        text += "\nРасхождение: " + reason + ".";
+    }
+    if (!verdict.note.empty()) {
+        text += "\n" + verdict.note;
+    }
+    return text;
+}
+
+std::string SummaryText(const SheetCheck& check, bool russian) {
+    const std::size_t total = check.fields.size();
+    const std::size_t agreeing = check.Agreeing();
+    if (agreeing == total) {
+        return russian
+                   ? "Все " + std::to_string(total) + " значений листа совпадают с вычисленными."
+                   : "All " + std::to_string(total) + " values agree with the computed ones.";
+    }
+    std::string text =
+        russian
+            ? "Совпадают с вычисленными: " + std::to_string(agreeing) + " из " +
+                  std::to_string(total) +
+                  " значений; расходятся: " + std::to_string(check.Count(Verdict::kDiffers)) +
+                  "; не заполнены: " + std::to_string(check.Count(Verdict::kMissing)) + "."
+            : std::to_string(agreeing) + " of " + std::to_string(total) +
+                  " values agree; differing: " + std::to_string(check.Count(Verdict::kDiffers)) +
+                  "; not filled in: " + std::to_string(check.Count(Verdict::kMissing)) + ".";
+    const auto first = check.FirstDiffering();
+    for (std::size_t d = 0; d < first.size(); ++d) {
+        if (first[d] == nullptr) {
+            continue;
+        }
+        text += russian ? "\nПервое расхождение " + std::string(kDeterminationRussian[d]) + ": " +
+                              first[d]->spoken
+                        : "\nFirst discrepancy " + std::string(kDeterminationEnglish[d]) + ": " +
+                              first[d]->spoken;
+        if (d + 1 < first.size()) {
+            text += russian ? "; значения, вычисленные из него, тоже могут расходиться"
+                            : "; the values computed from it may differ too";
+        }
+        text += '.';
+    }
+    return text;
+}
+
+}  // namespace zas::check
