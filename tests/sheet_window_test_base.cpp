@@ -443,9 +443,11 @@ void SheetWindowTestBase::thePdfPageHoldsEveryValueAndTheAgreement() {
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form));
     Compute();
+    PressInField(Qt::Key_F7, Qt::NoModifier);  // a checked sheet prints its summary
     ShortcutWithFile(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier, path);
     QVERIFY(messages.errors.empty());
     const QString text = Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(text.contains(QStringLiteral("Все 12 значений листа совпадают с вычисленными.")));
     QVERIFY2(text.contains(form->windowTitle()), qPrintable(text));
     for (const QString& value : AllTexts()) {
         QVERIFY2(text.contains(value), qPrintable(value));
@@ -481,6 +483,53 @@ void SheetWindowTestBase::copySheetPutsTheTableOnTheClipboard() {
         QVERIFY2(cells.contains(value), qPrintable(value));
     }
     QCOMPARE(data->html().count(QStringLiteral("<tr>")), 8);
+}
+
+void SheetWindowTestBase::checkMarksEachWrittenValueInsideItsField() {
+    RecordedMessages messages;
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    Compute();
+    const char* mean = "Yp";
+    const QString expected_mean = Field(mean)->text();
+    Field(mean)->setText(QStringLiteral("1"));
+    QList<QRect> places;
+    for (const FieldRow& row : case_.fields) {
+        places << Field(row.name)->geometry();
+    }
+    PressInField(Qt::Key_F7, Qt::NoModifier);
+    QCOMPARE(messages.messages.size(), size_t{1});
+    QVERIFY2(messages.messages[0].starts_with("Совпадают с вычисленными: 11 из 12 значений"),
+             messages.messages[0].c_str());
+    for (qsizetype i = 0; i < qsizetype(case_.fields.size()); ++i) {
+        QLineEdit* field = Field(case_.fields[i].name);
+        QCOMPARE(field->geometry(), places[i]);  // nothing moves or resizes
+        const auto marks = field->findChildren<QWidget*>(QStringLiteral("checkMark"));
+        QCOMPARE(marks.size(), case_.outputs.contains(field->objectName()) ? 1 : 0);
+        QVERIFY(marks.isEmpty() || field->rect().contains(marks[0]->geometry()));
+    }
+    // A marked mean's tooltip: the verdict, then the agreement.
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), Field(mean)->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(Field(mean), &hover);
+    const QString verdict =
+        QStringLiteral("Расходится.\nДолжно быть %1; в листе 1").arg(expected_mean);
+    QVERIFY2(QToolTip::text().startsWith(verdict), qPrintable(QToolTip::text()));
+    QVERIFY(QToolTip::text().contains(QStringLiteral("\nЛинейное расхождение")));
+    // The Gauss mean Y says it is formed from the uncut values.
+    QCOMPARE(QToolTip::text().contains(QStringLiteral("из неотброшенных")),
+             qstrcmp(DocumentOf(form)->Description().method.key, "gauss") == 0);
+    QVERIFY(Field(mean)->accessibleDescription().startsWith(verdict));
+    // Typing takes a field's mark off; «Вычислить» all the others.
+    QTest::keyClick(Field(mean), Qt::Key_Backspace);
+    QVERIFY(Field(mean)->findChildren<QWidget*>(QStringLiteral("checkMark")).isEmpty());
+    QCOMPARE(Field("Xp")->findChildren<QWidget*>(QStringLiteral("checkMark")).size(), 1);
+    Compute();
+    QVERIFY(form->findChildren<QWidget*>(QStringLiteral("checkMark")).isEmpty());
+    // Inputs that cannot be computed: the message «Вычислить» gives, no marks.
+    Field(case_.emptied)->clear();
+    PressInField(Qt::Key_F7, Qt::NoModifier);
+    QCOMPARE(messages.messages.back(), std::string(kMissingInputMessage));
+    QVERIFY(form->findChildren<QWidget*>(QStringLiteral("checkMark")).isEmpty());
 }
 
 }  // namespace zas::testing

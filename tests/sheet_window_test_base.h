@@ -75,6 +75,7 @@ class SheetWindowTestBase : public QObject {
     void aRefusedFileLeavesTheSheetAsItWas();
     void thePdfPageHoldsEveryValueAndTheAgreement();
     void copySheetPutsTheTableOnTheClipboard();
+    void checkMarksEachWrittenValueInsideItsField();
 
   private:
     QStringList Empty() const;

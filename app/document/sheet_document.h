@@ -5,6 +5,7 @@
 // The means' tooltips show the agreement of the two determinations.
 #pragma once
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,12 @@ class SheetDocument : public QObject {
     void Print();
     void ExportPdf();
     void CopySheet();
+    // «Проверить лист»: the sheet computed on a copy of its texts, each
+    // written value marked as agreeing, differing or empty, and a summary.
+    void CheckSheet();
+    // Takes every mark off: on «Вычислить», «Очистить», «Выход», an opened
+    // file and the next check.
+    void ClearMarks();
 
     // Replaces all 32 texts from the file, or reports why not and changes
     // nothing. True when the file was opened.
@@ -56,7 +63,18 @@ class SheetDocument : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A field's mark, with what its tooltip and accessible description said
+    // before it.
+    struct Mark {
+        QWidget* widget;
+        check::Verdict verdict;
+        QString text;
+        QString tooltip;
+        QString description;
+    };
+
     QLineEdit* Field(const QString& name) const;
+    void RemoveMark(QLineEdit* field);
     // The agreement block worked out from the texts at this moment, or none.
     QStringList AgreementNow() const;
     void AddAction(const char* caption, const QKeySequence& keys, void (SheetDocument::*run)());
@@ -67,6 +85,8 @@ class SheetDocument : public QObject {
     QString file_name_;
     QList<QAction*> actions_;
     QObjectList means_;
+    QMap<QLineEdit*, Mark> marks_;
+    QString check_summary_;
 };
 
 // The file dialog's starting folder: the one used last in this run, else the

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include "app/document/check_marks.h"
+
 namespace zas::document {
 
 namespace {
@@ -26,6 +28,7 @@ struct Cell {
     QString text;
     QColor colour = Qt::black;
     bool bold = false;
+    const check::Verdict* mark = nullptr;  // on a checked sheet's written value
 };
 
 // The table's rows below the headings: each sheet row, then the means.
@@ -34,17 +37,23 @@ std::vector<std::array<Cell, 7>> BodyRows(const SheetSnapshot& sheet) {
     const auto text = [&](const char* name) {
         return *name == '\0' ? QString() : sheet.texts.value(QString::fromLatin1(name)).trimmed();
     };
+    const auto mark = [&](const char* name) -> const check::Verdict* {
+        const auto found = sheet.marks.constFind(QString::fromLatin1(name));
+        return found != sheet.marks.cend() ? &found.value() : nullptr;
+    };
     for (const SheetRow& row : sheet.description->rows) {
         const QColor colour = row.input ? kRed : QColor(Qt::black);
         rows.push_back({Cell{QString::fromUtf8(row.point), colour, true},
                         Cell{text(row.angle[0]), colour}, Cell{text(row.angle[1]), colour},
-                        Cell{text(row.angle[2]), colour}, Cell{text(row.x), colour},
-                        Cell{text(row.ratio)}, Cell{text(row.y), colour}});
+                        Cell{text(row.angle[2]), colour},
+                        Cell{text(row.x), colour, false, mark(row.x)},
+                        Cell{text(row.ratio), Qt::black, false, mark(row.ratio)},
+                        Cell{text(row.y), colour, false, mark(row.y)}});
     }
     const auto& means = sheet.description->means;
     rows.push_back({Cell{QStringLiteral("Средние:"), kGreen, true}, Cell{}, Cell{}, Cell{},
-                    Cell{text(means[0]), kGreen, true}, Cell{},
-                    Cell{text(means[1]), kGreen, true}});
+                    Cell{text(means[0]), kGreen, true, mark(means[0])}, Cell{},
+                    Cell{text(means[1]), kGreen, true, mark(means[1])}});
     return rows;
 }
 
@@ -75,6 +84,10 @@ class Page {
         const QString shown = QFontMetricsF(painter_.font(), painter_.device())
                                   .elidedText(text.left(400), Qt::ElideRight, box.width() - k_);
         painter_.drawText(box, align | Qt::TextSingleLine, shown);
+    }
+    // A check mark at the left end of a cell, 3.5 mm square.
+    void Mark(double x, double y, check::Verdict verdict) {
+        DrawCheckMark(painter_, Box(x + 1, y + (kRowHeight - 3.5) / 2, 3.5, 3.5), verdict);
     }
     void Line(double x1, double y1, double x2, double y2, double width) {
         painter_.setPen(QPen(Qt::black, width * k_));
@@ -154,6 +167,9 @@ bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet) {
             }
             page.Text(box.adjusted(0, 0, -page.Box(0, 0, 1.5, 0).width(), 0), row[c].text, align,
                       row[c].colour);
+            if (row[c].mark != nullptr) {
+                page.Mark(x, y, *row[c].mark);
+            }
             x += kColumns[c];
         }
         y += kRowHeight;
@@ -186,6 +202,14 @@ bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet) {
     for (qsizetype i = 0; i < sheet.agreement.size(); ++i) {
         page.Font(10, i == 0);
         page.Text(page.Box(kLeft, y, width, 6), sheet.agreement[i],
+                  Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+        y += 6;
+    }
+    // A checked sheet's summary, below it.
+    y += sheet.agreement.isEmpty() ? 0 : 4;
+    for (qsizetype i = 0; i < sheet.check_summary.size(); ++i) {
+        page.Font(10, i == 0);
+        page.Text(page.Box(kLeft, y, width, 6), sheet.check_summary[i],
                   Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
         y += 6;
     }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "app/document/sheet_description.h"
+#include "check/sheet_check.h"
 
 class QMimeData;
 class QPagedPaintDevice;
@@ -20,6 +21,9 @@ struct SheetSnapshot {
     QString title;                 // the window's title
     QMap<QString, QString> texts;  // by field name
     QStringList agreement;         // the agreement block's lines, or none
+    // A checked sheet's marks, by field name, and the check's summary.
+    QMap<QString, check::Verdict> marks;
+    QStringList check_summary;
     QDateTime made;
 };
 
