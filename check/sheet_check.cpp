@@ -2,7 +2,7 @@
 #include "check/sheet_check.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 #include <utility>
 
 #include "arith/number_text.h"
@@ -29,24 +29,27 @@ class Recording : public WorksheetFields {
 
 class Values : public StepValues {
   public:
-    explicit Values(const WorksheetFields& sheet) : sheet_(sheet) {}
+    explicit Values(const WorksheetFields& sheet) : sheet_(sheet) { known_.reserve(64); }
+    // Each field read once: an input as typed, an output as kept.
     std::optional<ExactDecimal> Exact(std::string_view name) const override {
-        const auto output = outputs_.find(name);
-        if (output != outputs_.end()) {
-            return output->second;
+        const auto known = known_.find(name);
+        if (known != known_.end()) {
+            return known->second;
         }
-        return ReadValue(sheet_.GetText(name), DecimalSeparator());
+        const auto value = ReadValue(sheet_.GetText(name), DecimalSeparator());
+        known_.emplace(name, value);
+        return value;
     }
     double Number(std::string_view name) const override { return StrToFloat(sheet_.GetText(name)); }
+    // The name must outlive the values: a step's or the recording's.
     void Keep(std::string_view name, std::optional<ExactDecimal> value) {
-        if (value) {
-            outputs_.insert_or_assign(std::string(name), *value);
-        }
+        known_.insert_or_assign(name, value);
     }
 
   private:
     const WorksheetFields& sheet_;
-    std::map<std::string, ExactDecimal, std::less<>> outputs_;
+    // By the names the steps give, which outlive the check.
+    mutable std::unordered_map<std::string_view, std::optional<ExactDecimal>> known_;
 };
 
 std::optional<ExactDecimal> Magnitude(std::optional<ExactDecimal> value) {
@@ -76,6 +79,14 @@ FieldVerdict Judge(const Step& step, const std::string& expected_text, const std
     verdict.note = std::string(step.note);
 
     const std::optional<ExactDecimal> expected = ReadValue(expected_text, separator);
+    const std::optional<ExactDecimal> value = ReadValue(verdict.given, separator);
+    // The value the computation writes: nothing more to weigh, unless its
+    // text carries more decimals than any step of a sheet keeps (five), the
+    // mark of a binary artefact, whose exact value is named beside it.
+    if (value && expected && SameValue(*value, *expected) && Normalized(*expected).scale <= 5) {
+        carried = value;
+        return verdict;
+    }
     const std::vector<ExactDecimal> also = step.also(values);
     carried = expected;
     if (!step.ratio && !also.empty()) {
@@ -92,7 +103,6 @@ FieldVerdict Judge(const Step& step, const std::string& expected_text, const std
     if (expected) {
         right.insert(right.begin(), *expected);
     }
-    const std::optional<ExactDecimal> value = ReadValue(verdict.given, separator);
     const auto among = [&](ExactDecimal v) {
         return std::any_of(right.begin(), right.end(),
                            [&](ExactDecimal r) { return SameValue(v, r); });
@@ -172,13 +182,20 @@ std::optional<SheetCheck> CheckSheet(const Method& method, const WorksheetFields
         return std::nullopt;
     }
     SheetCheck check;
+    check.fields.reserve(copy.written.size());
     Values values(sheet);
+    // The steps are listed in the order the outputs are written; looked for
+    // from the one after the last, each is found at once.
+    auto step = method.steps.begin();
     for (const auto& [name, expected] : copy.written) {
-        const auto step = std::find_if(method.steps.begin(), method.steps.end(),
-                                       [&](const Step& s) { return s.field == name; });
+        const auto is = [&](const Step& s) { return s.field == name; };
+        step = std::find_if(step, method.steps.end(), is);
+        if (step == method.steps.end()) {
+            step = std::find_if(method.steps.begin(), method.steps.end(), is);
+        }
         std::optional<ExactDecimal> carried;
         check.fields.push_back(Judge(*step, expected, sheet.GetText(name), values, carried));
-        values.Keep(name, carried);
+        values.Keep(step->field, carried);
     }
     return check;
 }
