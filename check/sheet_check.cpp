@@ -257,14 +257,17 @@ std::string SummaryText(const SheetCheck& check, bool russian) {
                    : "All " + std::to_string(total) + " values agree with the computed ones.";
     }
     std::string text =
-        russian
-            ? "Совпадают с вычисленными: " + std::to_string(agreeing) + " из " +
-                  std::to_string(total) +
-                  " значений; расходятся: " + std::to_string(check.Count(Verdict::kDiffers)) +
-                  "; не заполнены: " + std::to_string(check.Count(Verdict::kMissing)) + "."
-            : std::to_string(agreeing) + " of " + std::to_string(total) +
-                  " values agree; differing: " + std::to_string(check.Count(Verdict::kDiffers)) +
-                  "; not filled in: " + std::to_string(check.Count(Verdict::kMissing)) + ".";
+        russian ? "Совпадают с вычисленными: " + std::to_string(agreeing) + " из " +
+                      std::to_string(total) + " значений"
+                : std::to_string(agreeing) + " of " + std::to_string(total) + " values agree";
+    // Only the kinds of discrepancy the sheet has.
+    if (const std::size_t differing = check.Count(Verdict::kDiffers)) {
+        text += (russian ? "; расходятся: " : "; differing: ") + std::to_string(differing);
+    }
+    if (const std::size_t missing = check.Count(Verdict::kMissing)) {
+        text += (russian ? "; не заполнены: " : "; not filled in: ") + std::to_string(missing);
+    }
+    text += '.';
     const auto first = check.FirstDiffering();
     for (std::size_t d = 0; d < first.size(); ++d) {
         if (first[d] == nullptr) {

@@ -174,7 +174,7 @@ TEST(Check, TheSummaryAndATooltipSayIt) {
     const auto checked = check::CheckSheet(check::JungMethod(), sheet);
     ASSERT_TRUE(checked.has_value());
     EXPECT_EQ(check::SummaryText(*checked),
-              "Совпадают с вычисленными: 10 из 12 значений; расходятся: 2; не заполнены: 0.\n"
+              "Совпадают с вычисленными: 10 из 12 значений; расходятся: 2.\n"
               "Первое расхождение в первом определении: ctg β2; значения, вычисленные из него, "
               "тоже могут расходиться.\n"
               "Первое расхождение во втором определении: X″P; значения, вычисленные из него, "
