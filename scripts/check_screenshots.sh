@@ -70,10 +70,13 @@ shot() {
 }
 save() {  # window, file: Ctrl+S asks for the name of a sheet never saved
   press "$1" ctrl+s
-  window "Сохранить лист" >/dev/null
-  xdotool type --delay 15 "$2"
-  xdotool key Return
+  dialog=$(window "Сохранить лист")
   sleep 1
+  xdotool windowactivate --sync "$dialog" key ctrl+a
+  xdotool type --delay 15 "$2"
+  sleep 0.5
+  xdotool key Return
+  sleep 1.5
 }
 
 main=$(window "Прямая засечка")
