@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [[ "${1:-}" != --inside ]]; then
-  scripts/setup.sh xvfb xauth imagemagick xdotool openbox qt6-gtk-platformtheme
+  scripts/setup.sh xvfb xauth imagemagick xdotool openbox poppler-utils qt6-gtk-platformtheme
   scripts/build.sh build -DZAS_BUILD_TESTS=OFF -DZAS_BUILD_BENCHMARKS=OFF >/dev/null
   exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --inside "${1:-}"
 fi
@@ -105,6 +105,17 @@ import -frame -window "$(xdotool getactivewindow)" "$out/${prefix}jung-check-mes
 xdotool key Return
 sleep 0.5
 shot "$jung" jung-checked.png
+# The checked sheet's page: the marks and the summary printed.
+rm -f build/jung-checked-page.pdf
+press "$jung" ctrl+shift+e
+dialog=$(window "Экспорт в PDF")
+sleep 1
+xdotool windowactivate --sync "$dialog" key ctrl+a
+xdotool type --delay 15 "$PWD/build/jung-checked-page.pdf"
+sleep 0.5
+xdotool key Return
+sleep 1.5
+pdftoppm -r 60 -png -singlefile build/jung-checked-page.pdf "$out/${prefix}jung-checked-page"
 click "$jung" 444 452        # Выход
 click "$main" 304 84         # По ф-ам Гаусса
 gauss=$(window "Решение прямой засечки по формулам Гаусса.")

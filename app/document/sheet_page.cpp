@@ -85,6 +85,16 @@ class Page {
                                   .elidedText(text.left(400), Qt::ElideRight, box.width() - k_);
         painter_.drawText(box, align | Qt::TextSingleLine, shown);
     }
+    // Text wrapped at word boundaries within a width; returns the height it
+    // took, in millimetres.
+    double Wrapped(double x, double y, double w, const QString& text) {
+        painter_.setPen(Qt::black);
+        const QRectF box = Box(x, y, w, 60);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRectF used = painter_.boundingRect(box, flags, text);
+        painter_.drawText(box, flags, text);
+        return used.height() / k_;
+    }
     // A check mark at the left end of a cell, 3.5 mm square.
     void Mark(double x, double y, check::Verdict verdict) {
         DrawCheckMark(painter_, Box(x + 1, y + (kRowHeight - 3.5) / 2, 3.5, 3.5), verdict);
@@ -209,9 +219,7 @@ bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet) {
     y += sheet.agreement.isEmpty() ? 0 : 4;
     for (qsizetype i = 0; i < sheet.check_summary.size(); ++i) {
         page.Font(10, i == 0);
-        page.Text(page.Box(kLeft, y, width, 6), sheet.check_summary[i],
-                  Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
-        y += 6;
+        y += page.Wrapped(kLeft, y + 1, width, sheet.check_summary[i]) + 2;
     }
     return painter.end();
 }
