@@ -193,6 +193,10 @@ std::optional<SheetCheck> CheckSheet(const Method& method, const WorksheetFields
         if (step == method.steps.end()) {
             step = std::find_if(method.steps.begin(), method.steps.end(), is);
         }
+        if (step == method.steps.end()) {
+            step = method.steps.begin();
+            continue;  // a field the sheet does not check
+        }
         std::optional<ExactDecimal> carried;
         check.fields.push_back(Judge(*step, expected, sheet.GetText(name), values, carried));
         values.Keep(step->field, carried);
