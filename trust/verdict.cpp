@@ -68,6 +68,9 @@ void NoteRepeatedCoordinate(const WorksheetFields& fields, const RepeatedPoint& 
                             std::string_view separator, std::vector<std::string>& remarks) {
     const std::string used_text = fields.GetText(used);
     const std::string repeat_text = fields.GetText(repeat);
+    if (TrimWhiteSpace(used_text).empty() || TrimWhiteSpace(repeat_text).empty()) {
+        return;  // the computation asks for the missing text itself
+    }
     const auto a = ParseExact(used_text, separator);
     const auto b = ParseExact(repeat_text, separator);
     if (a && b ? !Differ(*a, *b) : TrimWhiteSpace(used_text) == TrimWhiteSpace(repeat_text)) {
@@ -96,7 +99,7 @@ std::vector<std::string> AgreementBlock(const Agreement& agreement, const Verdic
     std::vector<std::string> lines = AgreementLines(shown);
     // The heading, ΔX and ΔY, the discrepancy, then one line per triangle.
     for (std::size_t i = 0; i < 2; ++i) {
-        if (verdict.no_triangle[i]) {
+        if (verdict.no_triangle[i] && 3 + i < lines.size()) {
             lines[3 + i] = *verdict.no_triangle[i];
         }
     }
