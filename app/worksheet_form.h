@@ -26,6 +26,11 @@ class WorksheetForm : public Form, public WorksheetFields {
     // Replaces the field's text; shown at once.
     void SetText(std::string_view name, const std::string& text) override;
 
+  signals:
+    // The compute button's handler returned without an error: the sheet was
+    // computed, or the missing-input message was shown.
+    void ComputeReturned();
+
   protected:
     // Empties the named fields, in that order.
     void ClearFields(std::span<const std::string_view> names);

@@ -46,6 +46,7 @@ void TForm3::BitBtn3Click() {
 
 void TForm3::BitBtn1Click() {
     zas::ComputeGauss(*this);
+    emit ComputeReturned();  // not reached after an error
 }
 
 void TForm3::BitBtn2Click() {

@@ -44,6 +44,7 @@ void TForm2::BitBtn2Click() {
 
 void TForm2::BitBtn1Click() {
     zas::ComputeJung(*this);
+    emit ComputeReturned();  // not reached after an error
 }
 
 void TForm2::BitBtn3Click() {

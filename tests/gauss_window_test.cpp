@@ -114,7 +114,9 @@ class GaussWindowTest : public SheetWindowTestBase {
                                // This sheet has EBbs and EXA, not Ebbs and EXa.
                                .names = {{"EBbs", "Ebbs"}, {"EXA", "EXa"}},
                                .emptied = "EXbb",
-                               .unreadable = {"EYbb", "1822.81"}}) {}
+                               .unreadable = {"EYbb", "1822.81"},
+                               // α1 = α2: equal tangents after they are written.
+                               .fault = {{"EAg", "322"}, {"EAm", "25"}, {"EAs", "22"}}}) {}
 
   private slots:
     void windowAsStored() {

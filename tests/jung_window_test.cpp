@@ -107,7 +107,14 @@ class JungWindowTest : public SheetWindowTestBase {
                                // This sheet has Ebbs and EXa, not EBbs and EXA.
                                .names = {{"Ebbs", "EBbs"}, {"EXa", "EXA"}},
                                .emptied = "EYc",
-                               .unreadable = {"EXa", "823.61"}}) {}
+                               .unreadable = {"EXa", "823.61"},
+                               // β1 + β2 = 180°: a zero sum after the cotangents.
+                               .fault = {{"EAg", "100"},
+                                         {"EAm", "0"},
+                                         {"EAs", "0"},
+                                         {"EBg", "80"},
+                                         {"EBm", "0"},
+                                         {"EBs", "0"}}}) {}
 
   private slots:
     void windowAsStored() {

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/document/sheet_document.h"
+#include "app/document/sheet_format.h"
 #include "arith/number_text.h"
 #include "arith/worksheet_fields.h"
 #include "tests/bad_texts.h"
@@ -481,6 +482,106 @@ void SheetWindowTestBase::copySheetPutsTheTableOnTheClipboard() {
         QVERIFY2(cells.contains(value), qPrintable(value));
     }
     QCOMPARE(data->html().count(QStringLiteral("<tr>")), 8);
+}
+
+// Results that no longer belong to the inputs beside them keep the window as
+// it is, but the page, the copied sheet and the tooltips say so.
+void SheetWindowTestBase::resultsThatNoLongerBelongToTheInputsAreFlagged() {
+    RecordedMessages messages;
+    QTemporaryDir folder;
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    document::SheetDocument* sheet = DocumentOf(form);
+    const QString stale = QString::fromUtf8(document::kStaleSheet);
+    const auto flagged = [&] { return sheet->Snapshot().trust.stale == stale; };
+    QVERIFY(!flagged());  // the worked example shows no results yet
+    Compute();
+    QVERIFY(!flagged() && !sheet->Snapshot().trust.agreement.isEmpty());
+
+    // An input edited: the page's first line, no agreement, the tooltip.
+    const QString typed = Field(case_.emptied)->text();
+    Field(case_.emptied)->setText(QStringLiteral("1"));
+    QVERIFY(flagged() && sheet->Snapshot().trust.agreement.isEmpty());
+    const QString path = folder.filePath(QStringLiteral("stale.pdf"));
+    ShortcutWithFile(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier, path);
+    const QString text = Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY2(text.startsWith(stale), qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("Согласие двух определений")));
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), Field("Yp")->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(Field("Yp"), &hover);
+    QVERIFY(QToolTip::text().startsWith(stale));
+    PressInField(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(QApplication::clipboard()->text().startsWith(stale + QLatin1Char('\n')));
+    Field(case_.emptied)->setText(typed);  // the same texts again
+    QVERIFY(!flagged());
+
+    // A run that ends in a fault part-way, even with the inputs put back.
+    QStringList before;
+    for (const auto& [name, fault] : case_.fault) {
+        before << Field(name)->text();
+        Field(name)->setText(QString::fromUtf8(fault));
+    }
+    Compute();
+    QCOMPARE(messages.errors.size(), size_t{1});
+    QVERIFY(flagged());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        Field(case_.fault[i].first)->setText(before[i]);
+    }
+    QVERIFY(flagged());
+    Compute();
+    QVERIFY(!flagged());
+    Click(case_.clear);  // no results: nothing to flag
+    QVERIFY(!flagged() && sheet->Snapshot().trust.agreement.isEmpty());
+}
+
+// A saved sheet records its separator; opened under another, only its
+// numbers take that one, and the way back gives the very same bytes.
+void SheetWindowTestBase::filesTravelBetweenDecimalSeparators() {
+    RecordedMessages messages;
+    QTemporaryDir folder;
+    document::SheetDocument* sheet = DocumentOf(form);
+    const document::Method& method = sheet->Description().method;
+    const QStringList names = sheet->Description().FieldNames();
+    const auto read = [&](const QByteArray& bytes) {
+        return std::get<QStringList>(document::ReadSheet(bytes, method, names));
+    };
+    Compute();
+    QStringList typed = sheet->Texts();
+    typed[0] = QStringLiteral("1.5");    // a number only where decimals take a full stop
+    typed[1] = QStringLiteral("1,2,3");  // no number anywhere
+    document::TypedSeparator comma, full_stop, comma_again;
+    const QByteArray saved =
+        comma.Record(document::WriteSheet(method, names, typed), names, typed, ",");
+    const QStringList there = full_stop.Adopt(saved, names, read(saved), ".");
+    QStringList expected = typed;
+    expected.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+    expected[1] = typed[1];
+    QCOMPARE(there, expected);
+    const QByteArray resaved =
+        full_stop.Record(document::WriteSheet(method, names, there), names, there, ".");
+    const QStringList back = comma_again.Adopt(resaved, names, read(resaved), ",");
+    QCOMPARE(back, typed);
+    QCOMPARE(comma_again.Record(document::WriteSheet(method, names, back), names, back, ","),
+             saved);
+    // A file without the record is read as it is.
+    const QByteArray old = document::WriteSheet(method, names, there);
+    QCOMPARE(document::TypedSeparator().Adopt(old, names, read(old), ","), there);
+
+    // The computed sheet saved under a full stop opens here as it was typed
+    // here, its results belonging to it, and computes.
+    const QStringList computed = sheet->Texts();
+    const QString path = folder.filePath(QStringLiteral("full-stop.zas"));
+    QStringList stopped = computed;
+    stopped.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+    WriteFile(path, document::TypedSeparator().Record(document::WriteSheet(method, names, stopped),
+                                                      names, stopped, "."));
+    Click(case_.clear);
+    QVERIFY(sheet->OpenFile(path));
+    QCOMPARE(sheet->Texts(), computed);
+    QVERIFY(sheet->Snapshot().trust.stale.isEmpty());
+    Compute();
+    QCOMPARE(Outputs(), case_.worked_example);
+    QVERIFY(messages.errors.empty());
 }
 
 }  // namespace zas::testing

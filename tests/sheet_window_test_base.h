@@ -33,6 +33,8 @@ struct SheetCase {
     std::vector<std::pair<const char*, const char*>> names;
     const char* emptied;                             // an input left empty
     std::pair<const char*, const char*> unreadable;  // field, text
+    // Inputs that end a run in a fault after some results are written.
+    std::vector<std::pair<const char*, const char*>> fault;
 };
 
 class SheetWindowTestBase : public QObject {
@@ -75,6 +77,8 @@ class SheetWindowTestBase : public QObject {
     void aRefusedFileLeavesTheSheetAsItWas();
     void thePdfPageHoldsEveryValueAndTheAgreement();
     void copySheetPutsTheTableOnTheClipboard();
+    void resultsThatNoLongerBelongToTheInputsAreFlagged();
+    void filesTravelBetweenDecimalSeparators();
 
   private:
     QStringList Empty() const;

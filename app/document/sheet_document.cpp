@@ -98,6 +98,8 @@ SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& d
     for (const char* mean : description_.means) {
         means_ << Field(QString::fromLatin1(mean));
     }
+    connect(sheet_, &ui::WorksheetForm::ComputeReturned, this,
+            [this] { currency_.Check(*sheet_, description_, Texts()); });
 }
 
 SheetDocument::~SheetDocument() {
@@ -129,14 +131,8 @@ QLineEdit* SheetDocument::Field(const QString& name) const {
     return sheet_->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
 }
 
-QStringList SheetDocument::AgreementNow() const {
-    QStringList lines;
-    if (const auto agreement = description_.agreement(*sheet_)) {
-        for (const std::string& line : AgreementLines(*agreement)) {
-            lines << QString::fromStdString(line);
-        }
-    }
-    return lines;
+SheetTrust SheetDocument::TrustNow() const {
+    return JudgeSheet(*sheet_, description_, currency_.Current(Texts()));
 }
 
 QStringList SheetDocument::Texts() const {
@@ -154,7 +150,7 @@ SheetSnapshot SheetDocument::Snapshot() const {
     for (const QString& name : names_) {
         snapshot.texts.insert(name, Field(name)->text());
     }
-    snapshot.agreement = AgreementNow();
+    snapshot.trust = TrustNow();
     snapshot.made = QDateTime::currentDateTime();
     return snapshot;
 }
@@ -182,10 +178,14 @@ bool SheetDocument::OpenBytes(const QByteArray& bytes, const QString& path) {
         Report(refusal->message);
         return false;
     }
-    const QStringList& texts = std::get<QStringList>(read);
+    // Numbers typed where decimals are written otherwise take the separator
+    // used here.
+    const QStringList texts =
+        typed_.Adopt(bytes, names_, std::get<QStringList>(read), LocalSeparator());
     for (qsizetype i = 0; i < names_.size(); ++i) {
         Field(names_[i])->setText(texts[i]);
     }
+    currency_.Check(*sheet_, description_, Texts());
     file_name_ = QFileInfo(path).absoluteFilePath();
     return true;
 }
@@ -210,7 +210,8 @@ bool SheetDocument::SaveFile(const QString& path) {
     // Written beside the file and put in its place only when whole: a failed
     // save leaves the older file as it was.
     QSaveFile file(path);
-    const QByteArray bytes = WriteSheet(description_.method, names_, Texts());
+    const QByteArray bytes = typed_.Record(WriteSheet(description_.method, names_, Texts()), names_,
+                                           Texts(), LocalSeparator());
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         Report(QStringLiteral("Не удалось сохранить лист в файл «%1», и прежний файл не изменён.")
                    .arg(QFileInfo(path).fileName()));
@@ -281,9 +282,9 @@ bool SheetDocument::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (event->type() == QEvent::ToolTip && means_.contains(watched)) {
-        // Worked out from the texts at this moment, so never stale.
+        // Worked out from the texts at this moment.
         auto* help = static_cast<QHelpEvent*>(event);
-        const QStringList lines = AgreementNow();
+        const QStringList lines = TooltipLines(TrustNow());
         if (lines.isEmpty()) {
             QToolTip::hideText();
         } else {
