@@ -20,7 +20,6 @@ using testing::MapFields;
 // ΔY = 0,01 and √0,0002 = 0,0141... cut to 0,01. At P: 180° − 103°15′35″ −
 // 38°39′17″ = 38°05′08″ and 180° − 26°50′16″ − 92°26′10″ = 60°43′34″.
 TEST(Agreement, JungWorkedExample) {
-    SetDecimalSeparator(",");
     MapFields f = testing::JungSample();
     EXPECT_FALSE(JungAgreement(f).has_value());  // no determinations yet
     ComputeJung(f);
@@ -39,7 +38,6 @@ TEST(Agreement, JungWorkedExample) {
 // 322°25′22″| = 321°54′52″, over 180°, so 38°05′08″; 322°25′22″ −
 // 261°41′38″ = 60°43′44″.
 TEST(Agreement, GaussWorkedExample) {
-    SetDecimalSeparator(",");
     MapFields f = testing::GaussSample();
     ComputeGauss(f);
     const auto a = GaussAgreement(f);
@@ -53,7 +51,6 @@ TEST(Agreement, GaussWorkedExample) {
 
 // A weak angle, decimals of the seconds as typed, a text that is no number.
 TEST(Agreement, WeakAnglesDecimalsAndGaps) {
-    SetDecimalSeparator(",");
     MapFields f = testing::JungSample();
     ComputeJung(f);
     f["EBs"] = "17,25";  // 38°39′17,25″: the angle at P 38°05′07,75″

@@ -73,7 +73,6 @@ void SheetWindowTestBase::Compute() {
 }
 
 void SheetWindowTestBase::initTestCase() {
-    SetDecimalSeparator(",");
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }
 

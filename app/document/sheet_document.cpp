@@ -53,9 +53,8 @@ QString SheetFilter() {
     return QStringLiteral("Листы засечки (*.zas);;Все файлы (*)");
 }
 
-QString Report(const QString& message) {
+void Report(const QString& message) {
     ReportError(message.toStdString());
-    return message;
 }
 
 }  // namespace
@@ -95,8 +94,8 @@ SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& d
         });
         field->installEventFilter(this);
     }
-    for (const char* mean : description_.means) {
-        means_ << Field(QString::fromLatin1(mean));
+    for (const SheetColumn column : {SheetColumn::kX, SheetColumn::kY}) {
+        means_ << Field(description_.FieldAt(SheetRow::kMeans, column));
     }
 }
 
