@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The agreement of the two determinations on both worked examples, and the
 // exact decimals beneath it.
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "arith/number_text.h"
@@ -47,12 +49,47 @@ TEST(Agreement, GaussWorkedExample) {
     EXPECT_EQ(a->discrepancy, "0,10");
     EXPECT_EQ(a->angles[0].text, "38°05′08″");
     EXPECT_EQ(a->angles[1].text, "60°43′44″");
+    // α2′ as typed on the second triangle's rows, not α2: 320°25′22″ −
+    // 261°41′38″ = 58°43′44″.
+    f["EBbg"] = "320";
+    EXPECT_EQ(GaussAgreement(f)->angles[1].text, "58°43′44″");
 }
 
 // A weak angle, decimals of the seconds as typed, a text that is no number.
 TEST(Agreement, WeakAnglesDecimalsAndGaps) {
     MapFields f = testing::JungSample();
     ComputeJung(f);
+    // 30° and 150° at P are not weak yet; a second beyond either is.
+    for (const auto& [seconds, at_p, weak] :
+         {std::tuple{"44", "30°00′00″", false}, std::tuple{"45", "29°59′59″", true}}) {
+        f["ECg"] = "123";
+        f["ECm"] = "9";
+        f["ECs"] = seconds;
+        EXPECT_EQ(JungAgreement(f)->angles[1].text, at_p);
+        EXPECT_EQ(JungAgreement(f)->angles[1].weak, weak) << at_p;
+    }
+    for (const auto& [seconds, at_p, weak] :
+         {std::tuple{"44", "150°00′00″", false}, std::tuple{"43", "150°00′01″", true}}) {
+        f["ECg"] = "3";
+        f["ECs"] = seconds;
+        EXPECT_EQ(JungAgreement(f)->angles[1].text, at_p);
+        EXPECT_EQ(JungAgreement(f)->angles[1].weak, weak) << at_p;
+    }
+    f["ECg"] = "92";
+    f["ECm"] = "26";
+    f["ECs"] = "10";
+    // Three decimals typed: the differences are cut to centimetres, toward
+    // zero, before the discrepancy is formed from them.
+    f["EXp1"] = "2924,519";
+    f["EXpp1"] = "2924,5";
+    f["EYpp1"] = "-173,701";
+    auto cut = JungAgreement(f);
+    EXPECT_EQ(cut->dx, "0,01");
+    EXPECT_EQ(cut->dy, "0,00");
+    EXPECT_EQ(cut->discrepancy, "0,01");
+    f["EXp1"] = "2924,51";
+    f["EXpp1"] = "2924,52";
+    f["EYpp1"] = "-173,72";
     f["EBs"] = "17,25";  // 38°39′17,25″: the angle at P 38°05′07,75″
     f["ECg"] = "130";    // 180° − 26°50′16″ − 130°26′10″ = 22°43′34″
     auto a = JungAgreement(f);

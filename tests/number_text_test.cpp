@@ -102,6 +102,12 @@ TEST_F(NumberText, StrToFloatAcceptsTheGrammar) {
     // A spreadsheet cell pasted with its line break, and other white space.
     EXPECT_EQ(StrToFloat("823,61\r\n"), 823.61);
     EXPECT_EQ(StrToFloat("\t\u00A0\u3000-5\u2029\u0085\u202F\v"), -5.0);
+    // Every blank of the Unicode White_Space property, before and after.
+    for (const char* blank :
+         {"\u1680", "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007",
+          "\u2008", "\u2009", "\u200A", "\u205F", "\u3000"}) {
+        EXPECT_EQ(StrToFloat(blank + std::string("823,61") + blank), 823.61) << blank;
+    }
     EXPECT_EQ(StrToFloat("+5"), 5.0);
     EXPECT_EQ(StrToFloat(",5"), 0.5);
     EXPECT_EQ(StrToFloat("5,"), 5.0);
