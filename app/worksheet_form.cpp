@@ -30,9 +30,8 @@ bool WorksheetForm::SetDecimalSeparator(std::string_view separator) {
 void WorksheetForm::FinishSetup() {
     Form::FinishSetup();
     for (const SheetField& field : fields_) {
-        Field(field.name)
-            ->setAccessibleName(QString::fromUtf8(field.spoken.data(),
-                                                  static_cast<qsizetype>(field.spoken.size())));
+        const auto length = static_cast<qsizetype>(field.spoken.size());
+        Field(field.name)->setAccessibleName(QString::fromUtf8(field.spoken.data(), length));
     }
 }
 
