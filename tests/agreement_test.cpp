@@ -32,7 +32,15 @@ TEST(Agreement, JungWorkedExample) {
     EXPECT_EQ(a->discrepancy, "0,01");
     EXPECT_EQ(a->angles[0].text, "38°05′08″");
     EXPECT_EQ(a->angles[1].text, "60°43′34″");
-    EXPECT_FALSE(a->angles[0].weak || a->angles[1].weak);
+    EXPECT_FALSE(
+        a->angles[0].weak ||
+        a->angles[1].weak);  // A full-stop sheet: its texts are read and the block written with it.
+    f.separator = ".";
+    f.Assign("EXp1=2924.51 EYp1=-173.71 EXpp1=2924.52 EYpp1=-173.72 EBs=17.25");
+    const auto stop = JungAgreement(f);
+    ASSERT_TRUE(stop.has_value());
+    EXPECT_EQ(stop->dx, "-0.01");
+    EXPECT_EQ(stop->angles[0].text, "38°05′07.75″");
 }
 
 // Gauss: P' = (2924,53; -173,73), P'' = (2924,45; -173,67): ΔX = 0,08,

@@ -288,6 +288,11 @@ TEST_F(Jung, TheCommaSampleInAFullStopLocaleFailsAtEXc) {
         EXPECT_STREQ(e.what(), "'\u20683138,17\u2069' не является правильным числом");
     }
     EXPECT_TRUE(f.writes.empty());
+    // Typed with full stops, it computes, and the results have them too.
+    f.Assign("EXa=823.61 EYa=-192.37 EXb=329.83 EYb=1822.81 EXbb=0 EYbb=0 EXc=3138.17 EYc=1290.17");
+    ComputeJung(f);
+    EXPECT_EQ(Outputs(f)[0], "-0.23564");
+    EXPECT_EQ(Outputs(f)[11], "-173.715");
 }
 
 TEST_F(Jung, ARunKeepsNothingForTheNext) {

@@ -177,6 +177,10 @@ void SheetWindowTestBase::fieldsAreReadAndWrittenUnchangedByName() {
     }
     fields.SetText("Yp", "−5 β");
     QCOMPARE(Field("Yp")->text(), QStringLiteral("−5 β"));
+    // The samples' comma until start-up gives another; never one that a
+    // number could not be told from.
+    QVERIFY(!form->SetDecimalSeparator("5"));
+    QCOMPARE(fields.DecimalSeparator(), std::string_view(","));
 }
 
 void SheetWindowTestBase::clearEmptiesEveryFieldThenComputeAsksForInput() {
