@@ -68,36 +68,22 @@ TEST(Agreement, WeakAnglesDecimalsAndGaps) {
     MapFields f = testing::JungSample();
     ComputeJung(f);
     // 30° and 150° at P are not weak yet; a second beyond either is.
-    for (const auto& [seconds, at_p, weak] :
-         {std::tuple{"44", "30°00′00″", false}, std::tuple{"45", "29°59′59″", true}}) {
-        f["ECg"] = "123";
-        f["ECm"] = "9";
-        f["ECs"] = seconds;
+    for (const auto& [angle, at_p, weak] : {std::tuple{"ECg=123 ECm=9 ECs=44", "30°00′00″", false},
+                                            std::tuple{"ECg=123 ECm=9 ECs=45", "29°59′59″", true},
+                                            std::tuple{"ECg=3 ECm=9 ECs=44", "150°00′00″", false},
+                                            std::tuple{"ECg=3 ECm=9 ECs=43", "150°00′01″", true}}) {
+        f.Assign(angle);
         EXPECT_EQ(JungAgreement(f)->angles[1].text, at_p);
         EXPECT_EQ(JungAgreement(f)->angles[1].weak, weak) << at_p;
     }
-    for (const auto& [seconds, at_p, weak] :
-         {std::tuple{"44", "150°00′00″", false}, std::tuple{"43", "150°00′01″", true}}) {
-        f["ECg"] = "3";
-        f["ECs"] = seconds;
-        EXPECT_EQ(JungAgreement(f)->angles[1].text, at_p);
-        EXPECT_EQ(JungAgreement(f)->angles[1].weak, weak) << at_p;
-    }
-    f["ECg"] = "92";
-    f["ECm"] = "26";
-    f["ECs"] = "10";
     // Three decimals typed: the differences are cut to centimetres, toward
     // zero, before the discrepancy is formed from them.
-    f["EXp1"] = "2924,519";
-    f["EXpp1"] = "2924,5";
-    f["EYpp1"] = "-173,701";
-    auto cut = JungAgreement(f);
+    f.Assign("ECg=92 ECm=26 ECs=10 EXp1=2924,519 EXpp1=2924,5 EYpp1=-173,701");
+    const auto cut = JungAgreement(f);
     EXPECT_EQ(cut->dx, "0,01");
     EXPECT_EQ(cut->dy, "0,00");
     EXPECT_EQ(cut->discrepancy, "0,01");
-    f["EXp1"] = "2924,51";
-    f["EXpp1"] = "2924,52";
-    f["EYpp1"] = "-173,72";
+    f.Assign("EXp1=2924,51 EXpp1=2924,52 EYpp1=-173,72");
     f["EBs"] = "17,25";  // 38°39′17,25″: the angle at P 38°05′07,75″
     f["ECg"] = "130";    // 180° − 26°50′16″ − 130°26′10″ = 22°43′34″
     auto a = JungAgreement(f);
