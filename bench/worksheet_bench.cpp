@@ -16,7 +16,6 @@ using zas::operator""_ext;
 
 void RunWorksheet(benchmark::State& state, void (*compute)(zas::WorksheetFields&),
                   MapFields fields) {
-    zas::SetDecimalSeparator(",");
     for (auto _ : state) {
         fields.reads.clear();
         fields.writes.clear();
@@ -36,20 +35,18 @@ void BM_GaussWorkedExample(benchmark::State& state) {
 BENCHMARK(BM_GaussWorkedExample);
 
 void BM_StrToFloat(benchmark::State& state) {
-    zas::SetDecimalSeparator(",");
     const std::string text = "-1822,81";
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zas::StrToFloat(text));
+        benchmark::DoNotOptimize(zas::StrToFloat(text, ","));
     }
 }
 BENCHMARK(BM_StrToFloat);
 
 void BM_FloatToStr(benchmark::State& state) {
-    zas::SetDecimalSeparator(",");
     zas::Extended value = -173.7189475_ext;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
-        benchmark::DoNotOptimize(zas::FloatToStr(value));
+        benchmark::DoNotOptimize(zas::FloatToStr(value, ","));
     }
 }
 BENCHMARK(BM_FloatToStr);

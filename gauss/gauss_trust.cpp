@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "gauss/gauss_fields.h"
+
 namespace zas {
 
 namespace {
@@ -11,25 +13,26 @@ namespace {
 // The directional angles towards P, row by row: from A and B for the first
 // determination, from B and C for the second.
 constexpr AngleRow kAngles[] = {
-    {{"EAg", "EAm", "EAs"}, "α1", "строка А"},
-    {{"EBg", "EBm", "EBs"}, "α2", "строка В, первое определение"},
-    {{"EBbg", "EBbm", "EBbs"}, "α2′", "строка B, второе определение"},
-    {{"ECg", "ECm", "ECs"}, "α3", "строка C"},
+    {SheetRow::kA, "α1", "строка А"},
+    {SheetRow::kB, "α2", "строка В, первое определение"},
+    {SheetRow::kSecondB, "α2′", "строка B, второе определение"},
+    {SheetRow::kC, "α3", "строка C"},
 };
 
 constexpr RepeatedPoint kB = {"B", "строка В, первое определение", "строка B, второе определение",
                               "из строки В первого определения"};
 
-// Each triangle: its name, its two known points (their X and Y fields, B's
-// being those the computation reads), and the letters the page gives them.
+// Each triangle: its name, its two known points (the rows of their X and Y,
+// B's being the row the computation reads), and the letters the page gives
+// them.
 struct Triangle {
     const char* name;
-    std::array<std::string_view, 4> coordinates;  // X1, Y1, X2, Y2
+    std::array<SheetRow, 2> rows;
     const char* points[2];
 };
 constexpr Triangle kTriangles[] = {
-    {"А–В–P", {"EXA", "EYa", "EXb", "EYb"}, {"А", "В"}},
-    {"B–C–P", {"EXb", "EYb", "EXc", "EYc"}, {"B", "C"}},
+    {"А–В–P", {SheetRow::kA, SheetRow::kB}, {"А", "В"}},
+    {"B–C–P", {SheetRow::kB, SheetRow::kC}, {"B", "C"}},
 };
 
 double ToDouble(ExactDecimal value) {
@@ -66,13 +69,16 @@ bool MeetInFront(const std::array<double, 4>& xy, ExactDecimal alpha1, ExactDeci
 Verdict GaussVerdict(const WorksheetFields& fields, std::string_view separator) {
     Verdict verdict;
     for (const AngleRow& angle : kAngles) {
-        NoteAngleSlips(fields, angle, separator, verdict.remarks);
+        NoteAngleSlips(fields, gauss::kFields, angle, separator, verdict.remarks);
     }
-    NoteRepeatedCoordinate(fields, kB, "X", "EXb", "EXbb", separator, verdict.remarks);
-    NoteRepeatedCoordinate(fields, kB, "Y", "EYb", "EYbb", separator, verdict.remarks);
+    using enum gauss::Field;
+    NoteRepeatedCoordinate(fields, kB, "X", gauss::Name(EXb), gauss::Name(EXbb), separator,
+                           verdict.remarks);
+    NoteRepeatedCoordinate(fields, kB, "Y", gauss::Name(EYb), gauss::Name(EYbb), separator,
+                           verdict.remarks);
     std::array<std::optional<ExactDecimal>, 4> alpha;
     for (std::size_t i = 0; i < alpha.size(); ++i) {
-        alpha[i] = AngleInSeconds(fields, kAngles[i].fields, separator);
+        alpha[i] = AngleInSeconds(fields, gauss::kFields, kAngles[i].sheet_row, separator);
     }
     // The direction from B towards P is typed on both of B's rows; each
     // determination takes its own.
@@ -91,7 +97,10 @@ Verdict GaussVerdict(const WorksheetFields& fields, std::string_view separator) 
         std::array<double, 4> xy{};
         bool known = first && second;
         for (std::size_t i = 0; i < xy.size() && known; ++i) {
-            const auto value = ParseExact(fields.GetText(triangle.coordinates[i]), separator);
+            const SheetColumn column = i % 2 == 0 ? SheetColumn::kX : SheetColumn::kY;
+            const std::string_view name =
+                FieldAt(gauss::kFields, triangle.rows[i / 2], column)->name;
+            const auto value = ParseExact(fields.GetText(name), separator);
             known = value.has_value();
             xy[i] = known ? ToDouble(*value) : 0;
         }

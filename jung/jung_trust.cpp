@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jung/jung_trust.h"
 
+#include "jung/jung_fields.h"
+
 namespace zas {
 
 namespace {
 
 // The interior angles, row by row: at A and B of A-B-P, at B and C of B-C-P.
 constexpr AngleRow kAngles[] = {
-    {{"EAg", "EAm", "EAs"}, "β1", "строка А"},
-    {{"EBg", "EBm", "EBs"}, "β2", "строка В, первое определение"},
-    {{"EBbg", "EBbm", "Ebbs"}, "β1′", "строка B, второе определение"},
-    {{"ECg", "ECm", "ECs"}, "β2′", "строка C"},
+    {SheetRow::kA, "β1", "строка А"},
+    {SheetRow::kB, "β2", "строка В, первое определение"},
+    {SheetRow::kSecondB, "β1′", "строка B, второе определение"},
+    {SheetRow::kC, "β2′", "строка C"},
 };
 
 constexpr RepeatedPoint kB = {"B", "строка В, первое определение", "строка B, второе определение",
@@ -45,15 +47,18 @@ std::optional<std::string> NoTriangle(const char* triangle, const AngleRow& firs
 Verdict JungVerdict(const WorksheetFields& fields, std::string_view separator) {
     Verdict verdict;
     for (const AngleRow& angle : kAngles) {
-        NoteAngleSlips(fields, angle, separator, verdict.remarks);
+        NoteAngleSlips(fields, jung::kFields, angle, separator, verdict.remarks);
     }
-    NoteRepeatedCoordinate(fields, kB, "X", "EXb", "EXbb", separator, verdict.remarks);
-    NoteRepeatedCoordinate(fields, kB, "Y", "EYb", "EYbb", separator, verdict.remarks);
+    using enum jung::Field;
+    NoteRepeatedCoordinate(fields, kB, "X", jung::Name(EXb), jung::Name(EXbb), separator,
+                           verdict.remarks);
+    NoteRepeatedCoordinate(fields, kB, "Y", jung::Name(EYb), jung::Name(EYbb), separator,
+                           verdict.remarks);
     for (std::size_t t = 0; t < 2; ++t) {
         const AngleRow& first = kAngles[2 * t];
         const AngleRow& second = kAngles[2 * t + 1];
-        const auto a = AngleInSeconds(fields, first.fields, separator);
-        const auto b = AngleInSeconds(fields, second.fields, separator);
+        const auto a = AngleInSeconds(fields, jung::kFields, first.sheet_row, separator);
+        const auto b = AngleInSeconds(fields, jung::kFields, second.sheet_row, separator);
         if (a && b) {
             verdict.no_triangle[t] = NoTriangle(kTriangles[t], first, second, *a, *b, separator);
         }

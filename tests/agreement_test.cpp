@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The agreement of the two determinations on both worked examples, and the
 // exact decimals beneath it.
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "arith/number_text.h"
@@ -25,7 +27,6 @@ using testing::MapFields;
 // ΔY = 0,01 and √0,0002 = 0,0141... cut to 0,01. At P: 180° − 103°15′35″ −
 // 38°39′17″ = 38°05′08″ and 180° − 26°50′16″ − 92°26′10″ = 60°43′34″.
 TEST(Agreement, JungWorkedExample) {
-    SetDecimalSeparator(",");
     MapFields f = testing::JungSample();
     EXPECT_FALSE(JungAgreement(f).has_value());  // no determinations yet
     ComputeJung(f);
@@ -39,6 +40,13 @@ TEST(Agreement, JungWorkedExample) {
     EXPECT_FALSE(a->angles[0].weak || a->angles[1].weak);
     EXPECT_EQ(AgreementBlock(*a, JungVerdict(f, ","), ",").back(),
               "Расхождение 0,01 м допустимо для планов 1:500, 1:1000, 1:2000 и 1:5000.");
+    // A full-stop sheet: its texts are read and the block written with it.
+    f.separator = ".";
+    f.Assign("EXp1=2924.51 EYp1=-173.71 EXpp1=2924.52 EYpp1=-173.72 EBs=17.25");
+    const auto stop = JungAgreement(f);
+    ASSERT_TRUE(stop.has_value());
+    EXPECT_EQ(stop->dx, "-0.01");
+    EXPECT_EQ(stop->angles[0].text, "38°05′07.75″");
 }
 
 // Gauss: P' = (2924,53; -173,73), P'' = (2924,45; -173,67): ΔX = 0,08,
@@ -46,7 +54,6 @@ TEST(Agreement, JungWorkedExample) {
 // 322°25′22″| = 321°54′52″, over 180°, so 38°05′08″; 322°25′22″ −
 // 261°41′38″ = 60°43′44″.
 TEST(Agreement, GaussWorkedExample) {
-    SetDecimalSeparator(",");
     MapFields f = testing::GaussSample();
     ComputeGauss(f);
     const auto a = GaussAgreement(f);
@@ -61,6 +68,10 @@ TEST(Agreement, GaussWorkedExample) {
     EXPECT_TRUE(GaussVerdict(f, ",").remarks.empty());
     EXPECT_EQ(AgreementBlock(*a, GaussVerdict(f, ","), ",").back(),
               "Расхождение 0,10 м допустимо для планов 1:500, 1:1000, 1:2000 и 1:5000.");
+    // α2′ as typed on the second triangle's rows, not α2: 320°25′22″ −
+    // 261°41′38″ = 58°43′44″.
+    f["EBbg"] = "320";
+    EXPECT_EQ(GaussAgreement(f)->angles[1].text, "58°43′44″");
 }
 
 // The tolerance, 0,2 mm on the plan, at each limit and a hair past it.
@@ -185,7 +196,6 @@ TEST(NumberConvention, OnlyNumbersTakeTheOtherSeparator) {
 
 // The results belong to the inputs only when computing them gives them.
 TEST(Currency, ResultsFollowOnlyFromASuccessfulRun) {
-    SetDecimalSeparator(",");
     testing::RecordedMessages messages;
     MapFields f = testing::JungSample();
     EXPECT_FALSE(OutputsFollowFromInputs(f, &ComputeJung));  // no results yet
@@ -203,9 +213,25 @@ TEST(Currency, ResultsFollowOnlyFromASuccessfulRun) {
 
 // A weak angle, decimals of the seconds as typed, a text that is no number.
 TEST(Agreement, WeakAnglesDecimalsAndGaps) {
-    SetDecimalSeparator(",");
     MapFields f = testing::JungSample();
     ComputeJung(f);
+    // 30° and 150° at P are not weak yet; a second beyond either is.
+    for (const auto& [angle, at_p, weak] : {std::tuple{"ECg=123 ECm=9 ECs=44", "30°00′00″", false},
+                                            std::tuple{"ECg=123 ECm=9 ECs=45", "29°59′59″", true},
+                                            std::tuple{"ECg=3 ECm=9 ECs=44", "150°00′00″", false},
+                                            std::tuple{"ECg=3 ECm=9 ECs=43", "150°00′01″", true}}) {
+        f.Assign(angle);
+        EXPECT_EQ(JungAgreement(f)->angles[1].text, at_p);
+        EXPECT_EQ(JungAgreement(f)->angles[1].weak, weak) << at_p;
+    }
+    // Three decimals typed: the differences are cut to centimetres, toward
+    // zero, before the discrepancy is formed from them.
+    f.Assign("ECg=92 ECm=26 ECs=10 EXp1=2924,519 EXpp1=2924,5 EYpp1=-173,701");
+    const auto cut = JungAgreement(f);
+    EXPECT_EQ(cut->dx, "0,01");
+    EXPECT_EQ(cut->dy, "0,00");
+    EXPECT_EQ(cut->discrepancy, "0,01");
+    f.Assign("EXp1=2924,51 EXpp1=2924,52 EYpp1=-173,72");
     f["EBs"] = "17,25";  // 38°39′17,25″: the angle at P 38°05′07,75″
     f["ECg"] = "130";    // 180° − 26°50′16″ − 130°26′10″ = 22°43′34″
     auto a = JungAgreement(f);

@@ -25,6 +25,8 @@ struct SheetCase {
     std::vector<FieldRow> fields;  // in tab order
     QStringList outputs;           // the twelve outputs
     QStringList worked_example;    // their texts after Compute, in that order
+    QStringList table;             // the copied sheet after Compute, row by row
+    QStringList agreement;         // and its agreement's lines
     QStringList tab_order;         // every control Tab visits
     const char* compute;
     const char* clear;

@@ -20,6 +20,7 @@ class Copy : public WorksheetFields {
     void SetText(std::string_view name, const std::string& text) override {
         writes_.insert_or_assign(std::string(name), text);
     }
+    std::string_view DecimalSeparator() const override { return sheet_.DecimalSeparator(); }
     const std::map<std::string, std::string, std::less<>>& Writes() const { return writes_; }
 
   private:

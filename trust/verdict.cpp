@@ -39,11 +39,14 @@ std::string AngleText(ExactDecimal seconds, std::string_view separator) {
     return SecondsToDms(seconds, seconds.scale, separator);
 }
 
-void NoteAngleSlips(const WorksheetFields& fields, const AngleRow& angle,
+void NoteAngleSlips(const WorksheetFields& fields, const SheetFields& sheet, const AngleRow& angle,
                     std::string_view separator, std::vector<std::string>& remarks) {
     static constexpr const char* kParts[] = {"градусы", "минуты", "секунды"};
-    for (std::size_t i = 0; i < angle.fields.size(); ++i) {
-        const auto value = ParseExact(fields.GetText(angle.fields[i]), separator);
+    static constexpr SheetColumn kColumns[] = {SheetColumn::kDegrees, SheetColumn::kMinutes,
+                                               SheetColumn::kSeconds};
+    for (std::size_t i = 0; i < std::size(kColumns); ++i) {
+        const std::string_view name = FieldAt(sheet, angle.sheet_row, kColumns[i])->name;
+        const auto value = ParseExact(fields.GetText(name), separator);
         if (!value) {
             continue;
         }
@@ -57,8 +60,8 @@ void NoteAngleSlips(const WorksheetFields& fields, const AngleRow& angle,
         }
         if (why != nullptr) {
             remarks.push_back(std::string("Угол ") + angle.symbol + " (" + angle.row +
-                              "): " + kParts[i] + " «" + Shown(fields, angle.fields[i]) + "» — " +
-                              why + "; вероятно, опечатка.");
+                              "): " + kParts[i] + " «" + Shown(fields, name) + "» — " + why +
+                              "; вероятно, опечатка.");
         }
     }
 }

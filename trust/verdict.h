@@ -20,7 +20,7 @@ namespace zas {
 
 // One angle of the sheet as the remarks name it.
 struct AngleRow {
-    AngleFields fields;  // degrees, minutes, seconds
+    SheetRow sheet_row;  // where its degrees, minutes and seconds are typed
     const char* symbol;  // «β1», «α2′»
     const char* row;  // «строка А», «строка B, второе определение»
 };
@@ -43,7 +43,7 @@ std::string AngleText(ExactDecimal seconds, std::string_view separator);
 // A remark for each part of the angle that is likely a slip: minutes or
 // seconds of 60 or more, negative degrees, degrees of 360 or more. Parts that
 // are not numbers are left to the computation's own message.
-void NoteAngleSlips(const WorksheetFields& fields, const AngleRow& angle,
+void NoteAngleSlips(const WorksheetFields& fields, const SheetFields& sheet, const AngleRow& angle,
                     std::string_view separator, std::vector<std::string>& remarks);
 
 // A point whose coordinates are typed on two rows of the sheet.

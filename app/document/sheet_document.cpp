@@ -53,9 +53,8 @@ QString SheetFilter() {
     return QStringLiteral("Листы засечки (*.zas);;Все файлы (*)");
 }
 
-QString Report(const QString& message) {
+void Report(const QString& message) {
     ReportError(message.toStdString());
-    return message;
 }
 
 }  // namespace
@@ -95,8 +94,8 @@ SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& d
         });
         field->installEventFilter(this);
     }
-    for (const char* mean : description_.means) {
-        means_ << Field(QString::fromLatin1(mean));
+    for (const SheetColumn column : {SheetColumn::kX, SheetColumn::kY}) {
+        means_ << Field(description_.FieldAt(SheetRow::kMeans, column));
     }
     connect(sheet_, &ui::WorksheetForm::ComputeReturned, this,
             [this] { currency_.Check(*sheet_, description_, Texts()); });
@@ -181,7 +180,7 @@ bool SheetDocument::OpenBytes(const QByteArray& bytes, const QString& path) {
     // Numbers typed where decimals are written otherwise take the separator
     // used here.
     const QStringList texts =
-        typed_.Adopt(bytes, names_, std::get<QStringList>(read), LocalSeparator());
+        typed_.Adopt(bytes, names_, std::get<QStringList>(read), LocalSeparator(*sheet_));
     for (qsizetype i = 0; i < names_.size(); ++i) {
         Field(names_[i])->setText(texts[i]);
     }
@@ -211,7 +210,7 @@ bool SheetDocument::SaveFile(const QString& path) {
     // save leaves the older file as it was.
     QSaveFile file(path);
     const QByteArray bytes = typed_.Record(WriteSheet(description_.method, names_, Texts()), names_,
-                                           Texts(), LocalSeparator());
+                                           Texts(), LocalSeparator(*sheet_));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         Report(QStringLiteral("Не удалось сохранить лист в файл «%1», и прежний файл не изменён.")
                    .arg(QFileInfo(path).fileName()));

@@ -30,23 +30,33 @@ struct Cell {
     bool bold = false;
 };
 
-// The table's rows below the headings: each sheet row, then the means.
+// The table's rows below the headings: each sheet row, then the means. What
+// the surveyor types is red, as on the sheet, and so is the letter of a row
+// that holds it.
 std::vector<std::array<Cell, 7>> BodyRows(const SheetSnapshot& sheet) {
-    std::vector<std::array<Cell, 7>> rows;
-    const auto text = [&](const char* name) {
-        return *name == '\0' ? QString() : sheet.texts.value(QString::fromLatin1(name)).trimmed();
+    const SheetDescription& description = *sheet.description;
+    const auto cell = [&](SheetRow row, SheetColumn column) {
+        const SheetField* field = FieldAt(description.fields, row, column);
+        if (field == nullptr) {
+            return Cell{};
+        }
+        return Cell{sheet.texts.value(FieldName(*field)).trimmed(),
+                    field->input ? kRed : QColor(Qt::black)};
     };
-    for (const SheetRow& row : sheet.description->rows) {
-        const QColor colour = row.input ? kRed : QColor(Qt::black);
-        rows.push_back({Cell{QString::fromUtf8(row.point), colour, true},
-                        Cell{text(row.angle[0]), colour}, Cell{text(row.angle[1]), colour},
-                        Cell{text(row.angle[2]), colour}, Cell{text(row.x), colour},
-                        Cell{text(row.ratio)}, Cell{text(row.y), colour}});
+    std::vector<std::array<Cell, 7>> rows;
+    for (std::size_t r = 0; r < description.points.size(); ++r) {
+        const auto row = static_cast<SheetRow>(r);
+        const Cell x = cell(row, SheetColumn::kX);
+        rows.push_back({Cell{QString::fromUtf8(description.points[r]), x.colour, true},
+                        cell(row, SheetColumn::kDegrees), cell(row, SheetColumn::kMinutes),
+                        cell(row, SheetColumn::kSeconds), x, cell(row, SheetColumn::kRatio),
+                        cell(row, SheetColumn::kY)});
     }
-    const auto& means = sheet.description->means;
+    const auto mean = [&](SheetColumn column) {
+        return Cell{cell(SheetRow::kMeans, column).text, kGreen, true};
+    };
     rows.push_back({Cell{QStringLiteral("Средние:"), kGreen, true}, Cell{}, Cell{}, Cell{},
-                    Cell{text(means[0]), kGreen, true}, Cell{},
-                    Cell{text(means[1]), kGreen, true}});
+                    mean(SheetColumn::kX), Cell{}, mean(SheetColumn::kY)});
     return rows;
 }
 

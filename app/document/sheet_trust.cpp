@@ -51,16 +51,8 @@ const MethodTrust& MethodOf(const SheetDescription& description) {
 // True when any result field holds text: the ratios, P's coordinates and the
 // means.
 bool ShowsResults(const ui::WorksheetForm& sheet, const SheetDescription& description) {
-    std::vector<const char*> outputs(description.means.begin(), description.means.end());
-    for (const SheetRow& row : description.rows) {
-        outputs.push_back(row.ratio);
-        if (!row.input) {
-            outputs.push_back(row.x);
-            outputs.push_back(row.y);
-        }
-    }
-    for (const char* name : outputs) {
-        if (!sheet.GetText(name).empty()) {
+    for (const SheetField& field : description.fields) {
+        if (!field.input && !sheet.GetText(field.name).empty()) {
             return true;
         }
     }
@@ -77,8 +69,8 @@ QStringList Lines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-QString LocalSeparator() {
-    return QString::fromStdString(DecimalSeparator());
+QString LocalSeparator(const ui::WorksheetForm& sheet) {
+    return QString::fromStdString(std::string(sheet.DecimalSeparator()));
 }
 
 void Currency::Check(const ui::WorksheetForm& sheet, const SheetDescription& description,
@@ -91,7 +83,7 @@ void Currency::Check(const ui::WorksheetForm& sheet, const SheetDescription& des
 SheetTrust JudgeSheet(const ui::WorksheetForm& sheet, const SheetDescription& description,
                       bool current) {
     const MethodTrust& method = MethodOf(description);
-    const std::string separator = LocalSeparator().toStdString();
+    const std::string separator(sheet.DecimalSeparator());
     const Verdict verdict = method.verdict(sheet, separator);
     SheetTrust trust;
     if (current) {
@@ -111,8 +103,8 @@ SheetTrust JudgeSheet(const ui::WorksheetForm& sheet, const SheetDescription& de
     }
     trust.table_note = QString::fromUtf8(method.table_note);
     if (method.mean_y_note != nullptr) {
-        trust.mean_y_note =
-            QString::fromUtf8(method.mean_y_note).arg(QStringLiteral("0") + LocalSeparator() + "1");
+        trust.mean_y_note = QString::fromUtf8(method.mean_y_note)
+                                .arg(QStringLiteral("0") + LocalSeparator(sheet) + "1");
     }
     return trust;
 }

@@ -67,7 +67,7 @@ QStringList TooltipLines(const SheetTrust& trust);
 // The heading of the remarks on the page and in the tooltips.
 inline constexpr char kRemarksHeading[] = "Замечания к исходным данным:";
 
-// The decimal separator the sheets are typed and shown with here.
-QString LocalSeparator();
+// The decimal separator the sheet is typed and shown with here.
+QString LocalSeparator(const ui::WorksheetForm& sheet);
 
 }  // namespace zas::document
