@@ -2,6 +2,7 @@
 #include "agreement/agreement.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zas {
 
@@ -20,14 +21,19 @@ bool Weak(ExactDecimal seconds) {
     return seconds.units < kWeakBelow * unit || seconds.units > kWeakAbove * unit;
 }
 
-std::optional<ExactDecimal> Metres(const WorksheetFields& fields, std::string_view a,
-                                   std::string_view b, std::string_view separator) {
-    const auto x = ParseExact(fields.GetText(a), separator);
-    const auto y = ParseExact(fields.GetText(b), separator);
-    if (!x || !y) {
-        return std::nullopt;
-    }
-    const auto difference = Subtract(*x, *y);
+// The text at a row and column of the sheet, read exactly.
+std::optional<ExactDecimal> ExactAt(const WorksheetFields& fields, const SheetFields& sheet,
+                                    SheetRow row, SheetColumn column) {
+    return ParseExact(fields.GetText(FieldAt(sheet, row, column)->name), fields.DecimalSeparator());
+}
+
+// A coordinate of the first P row less the same of the second, cut to
+// centimetres.
+std::optional<ExactDecimal> Metres(const WorksheetFields& fields, const SheetFields& sheet,
+                                   SheetColumn column) {
+    const auto first = ExactAt(fields, sheet, SheetRow::kP, column);
+    const auto second = ExactAt(fields, sheet, SheetRow::kSecondP, column);
+    const auto difference = first && second ? Subtract(*first, *second) : std::nullopt;
     if (!difference) {
         return std::nullopt;
     }
@@ -36,15 +42,14 @@ std::optional<ExactDecimal> Metres(const WorksheetFields& fields, std::string_vi
 
 }  // namespace
 
-std::optional<ExactDecimal> AngleInSeconds(const WorksheetFields& fields, const AngleFields& names,
-                                           std::string_view separator) {
+std::optional<ExactDecimal> AngleInSeconds(const WorksheetFields& fields, const SheetFields& sheet,
+                                           SheetRow row, std::string_view separator) {
     ExactDecimal total{0, 0};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const auto part = ParseExact(fields.GetText(names[i]), separator);
-        if (!part) {
-            return std::nullopt;
-        }
-        const auto seconds = MultiplyByInteger(*part, i == 0 ? 3600 : i == 1 ? 60 : 1);
+    for (const auto& [part, factor] :
+         {std::pair{SheetColumn::kDegrees, 3600}, std::pair{SheetColumn::kMinutes, 60},
+          std::pair{SheetColumn::kSeconds, 1}}) {
+        const auto value = ParseExact(fields.GetText(FieldAt(sheet, row, part)->name), separator);
+        const auto seconds = value ? MultiplyByInteger(*value, factor) : std::nullopt;
         const auto sum = seconds ? Add(total, *seconds) : std::nullopt;
         if (!sum) {
             return std::nullopt;
@@ -52,6 +57,20 @@ std::optional<ExactDecimal> AngleInSeconds(const WorksheetFields& fields, const 
         total = *sum;
     }
     return total;
+}
+
+std::optional<std::array<ExactDecimal, 4>> AnglesInSeconds(const WorksheetFields& fields,
+                                                           const SheetFields& sheet) {
+    std::array<ExactDecimal, 4> angles{};
+    const SheetRow rows[] = {SheetRow::kA, SheetRow::kB, SheetRow::kSecondB, SheetRow::kC};
+    for (std::size_t angle = 0; angle < angles.size(); ++angle) {
+        const auto seconds = AngleInSeconds(fields, sheet, rows[angle], fields.DecimalSeparator());
+        if (!seconds) {
+            return std::nullopt;
+        }
+        angles[angle] = *seconds;
+    }
+    return angles;
 }
 
 std::string SecondsToDms(ExactDecimal seconds, int decimals, std::string_view separator) {
@@ -74,12 +93,11 @@ std::string SecondsToDms(ExactDecimal seconds, int decimals, std::string_view se
     return text + "″";
 }
 
-std::optional<Agreement> MakeAgreement(const WorksheetFields& fields,
-                                       const std::array<std::string_view, 4>& coordinates,
-                                       const std::array<ExactDecimal, 2>& angles_at_p,
-                                       std::string_view separator) {
-    const auto dx = Metres(fields, coordinates[0], coordinates[2], separator);
-    const auto dy = Metres(fields, coordinates[1], coordinates[3], separator);
+std::optional<Agreement> MakeAgreement(const WorksheetFields& fields, const SheetFields& sheet,
+                                       const std::array<ExactDecimal, 2>& angles_at_p) {
+    const std::string_view separator = fields.DecimalSeparator();
+    const auto dx = Metres(fields, sheet, SheetColumn::kX);
+    const auto dy = Metres(fields, sheet, SheetColumn::kY);
     if (!dx || !dy) {
         return std::nullopt;
     }

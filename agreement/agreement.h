@@ -28,23 +28,22 @@ struct Agreement {
     std::array<AngleAtP, 2> angles;  // triangle A-B-P, then B-C-P
 };
 
-// The names of an angle's degree, minute and second fields.
-using AngleFields = std::array<std::string_view, 3>;
-
-// An angle typed as degrees, minutes and seconds, in seconds of arc; nothing
+// The four angles of a sheet in seconds of arc, as typed in degrees, minutes
+// and seconds on the rows of A, B, B of the second triangle and C; nothing
 // when a part is empty or not a number.
-std::optional<ExactDecimal> AngleInSeconds(const WorksheetFields& fields, const AngleFields& names,
-                                           std::string_view separator);
+std::optional<std::array<ExactDecimal, 4>> AnglesInSeconds(const WorksheetFields& fields,
+                                                           const SheetFields& sheet);
+// One of them: the angle typed on a row of the sheet, read with `separator`.
+std::optional<ExactDecimal> AngleInSeconds(const WorksheetFields& fields, const SheetFields& sheet,
+                                           SheetRow row, std::string_view separator);
 
 // Seconds of arc as 38°05′08″, the seconds with `decimals` decimals (cut).
 std::string SecondsToDms(ExactDecimal seconds, int decimals, std::string_view separator);
 
-// The block from the two determinations' fields (X′, Y′, X″, Y″) and the two
-// angles at P already worked out (seconds, their decimals being those shown).
-std::optional<Agreement> MakeAgreement(const WorksheetFields& fields,
-                                       const std::array<std::string_view, 4>& coordinates,
-                                       const std::array<ExactDecimal, 2>& angles_at_p,
-                                       std::string_view separator);
+// The block from the X and Y of the sheet's two P rows and the two angles at
+// P already worked out (seconds, their decimals being those shown).
+std::optional<Agreement> MakeAgreement(const WorksheetFields& fields, const SheetFields& sheet,
+                                       const std::array<ExactDecimal, 2>& angles_at_p);
 
 // The block as the lines printed below the table.
 std::vector<std::string> AgreementLines(const Agreement& agreement);

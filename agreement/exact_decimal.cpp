@@ -40,15 +40,12 @@ std::optional<ExactDecimal> ParseExact(std::string_view text, std::string_view s
     ExactUnits units = 0;
     long long scale = 0;
     int digits = 0;
-    bool overflow = false;
     auto take = [&](char c, bool fraction) {
         ++digits;
         if (units >= kMaxMagnitude * 1000) {
-            // Past 27 digits only zeros can follow harmlessly.
-            overflow = overflow || c != '0' || fraction;
-            if (!fraction) {
-                --scale;
-            }
+            // Beyond 10^24 already, so the number is refused below whatever
+            // follows; the digits are only counted, and a million of them
+            // cannot overflow.
             return;
         }
         units = units * 10 + (c - '0');
@@ -84,7 +81,7 @@ std::optional<ExactDecimal> ParseExact(std::string_view text, std::string_view s
         }
         scale += exp_negative ? exponent : -exponent;
     }
-    if (i != s.size() || overflow) {
+    if (i != s.size()) {
         return std::nullopt;
     }
     // The decimals stay as typed ("17,10" has two); a zero may lose some.

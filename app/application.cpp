@@ -7,8 +7,7 @@
 #include <QLocale>
 
 #include "app/pictures.h"
-
-#include "arith/number_text.h"
+#include "app/worksheet_form.h"
 
 namespace zas::ui {
 
@@ -19,8 +18,9 @@ Application::Application() : previous_messages_(CurrentMessageService()) {
     QCoreApplication::setApplicationName(QStringLiteral("zasechka"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAS_APP_ID));
     // Numbers are typed and shown with the decimal separator of the user's
-    // locale (LC_NUMERIC, or the whole locale).
-    SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+    // locale (LC_NUMERIC, or the whole locale), read here once and handed to
+    // each sheet as it is created.
+    decimal_separator_ = QLocale::system().decimalPoint().toStdString();
     QApplication::setWindowIcon(WindowIcon());
     // Qt's own texts (a field's context menu, the standard buttons) in the
     // user's language, when Qt's translations for it are installed; the
@@ -40,6 +40,11 @@ Application::~Application() {
 }
 
 void Application::Adopt(std::unique_ptr<Form> window) {
+    if (auto* sheet = dynamic_cast<WorksheetForm*>(window.get())) {
+        // One the numbers' text could not tell apart is refused, and the
+        // sheet keeps the samples' comma.
+        sheet->SetDecimalSeparator(decimal_separator_);
+    }
     if (forms_.empty()) {
         // Closing the main window, by its exit button or its close box, ends
         // the program at once.

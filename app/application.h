@@ -6,6 +6,7 @@
 
 #include <QTranslator>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/form.h"
@@ -25,7 +26,7 @@ class Application {
     Application& operator=(const Application&) = delete;
 
     // Builds a window (hidden) and sets its global reference; the first one
-    // created is the main window.
+    // created is the main window. A worksheet gets the locale's separator.
     template <class Window>
     void CreateForm(Window*& reference) {
         auto window = std::make_unique<Window>();
@@ -43,6 +44,7 @@ class Application {
   private:
     void Adopt(std::unique_ptr<Form> window);
 
+    std::string decimal_separator_;
     QTranslator qt_texts_;
     MessageBoxes messages_;
     MessageService* previous_messages_;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <new>
 
 #include "arith/errors.h"
 
@@ -232,28 +233,16 @@ bool operator==(const Extended& a, const Extended& b) {
     return mpfr_equal_p(x.get(), y.get()) != 0;
 }
 
-std::partial_ordering operator<=>(const Extended& a, const Extended& b) {
-    const ExtendedRange range;
-    const Operand x(a);
-    const Operand y(b);
-    if (mpfr_unordered_p(x.get(), y.get()) != 0) {
-        return std::partial_ordering::unordered;
-    }
-    if (mpfr_less_p(x.get(), y.get()) != 0) {
-        return std::partial_ordering::less;
-    }
-    if (mpfr_greater_p(x.get(), y.get()) != 0) {
-        return std::partial_ordering::greater;
-    }
-    return std::partial_ordering::equivalent;
-}
-
 std::string ToScientific(const Extended& value, int decimals) {
     const ExtendedRange range;
     const Operand x(value);
-    char text[64];
-    mpfr_snprintf(text, sizeof text, "%.*Re", decimals, x.get());
-    return text;
+    char* text = nullptr;
+    if (mpfr_asprintf(&text, "%.*Re", decimals, x.get()) < 0) {
+        throw std::bad_alloc();
+    }
+    std::string whole(text);
+    mpfr_free_str(text);
+    return whole;
 }
 
 double Store(Extended value) {

@@ -10,10 +10,10 @@
 #pragma once
 
 #include <bit>
-#include <compare>
 #include <concepts>
 #include <cstdint>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 namespace zas {
@@ -65,18 +65,26 @@ class Extended {
     friend Extended operator*(const Extended& a, const Extended& b);
     friend Extended operator/(const Extended& a, const Extended& b);
 
-    // IEEE comparisons: a NaN is unordered, -0 equals +0.
+    // IEEE equality: a NaN equals nothing, -0 equals +0.
     friend bool operator==(const Extended& a, const Extended& b);
-    friend std::partial_ordering operator<=>(const Extended& a, const Extended& b);
 
-    // Only the named constants and the numeric limits construct these.
+    // Only the arithmetic, the named constants and the numeric limits
+    // construct these. A zero, an infinity or a NaN; a finite value is made
+    // by Finite alone.
     static constexpr Extended Special(Kind kind, bool negative) {
+        if (kind == Kind::kFinite) {
+            throw std::invalid_argument("Extended::Special: конечное число задаётся через Finite");
+        }
         Extended value;
         value.kind_ = kind;
         value.negative_ = negative;
         return value;
     }
+    // |value| = significand * 2^exponent, the significand's top bit set.
     static constexpr Extended Finite(bool negative, std::uint64_t significand, int exponent) {
+        if ((significand >> 63) == 0) {
+            throw std::invalid_argument("Extended::Finite: старший бит мантиссы не установлен");
+        }
         Extended value;
         value.kind_ = Kind::kFinite;
         value.negative_ = negative;
@@ -143,7 +151,8 @@ inline Extended operator""_ext(const char* text) {
 inline constexpr Extended kPi = Extended::Finite(false, 0xC90FDAA22168C235ULL, 2 - 64);
 
 // The exact binary value in C's "%.*e" form with the given digits after the
-// point, rounded to nearest with ties to even.
+// point (0 or more), rounded to nearest with ties to even; the whole text,
+// however long.
 std::string ToScientific(const Extended& value, int decimals);
 
 // Rounds an extended value to the double that is stored between steps.

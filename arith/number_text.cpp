@@ -16,11 +16,6 @@ namespace zas {
 
 namespace {
 
-std::string& SeparatorStore() {
-    static std::string separator = ",";
-    return separator;
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -82,7 +77,7 @@ bool EndsWithWhiteSpace(std::string_view s, std::size_t& length) {
 
 // Scans text against the grammar; false when it is not a number. White space
 // around the number is ignored; inside it, none is allowed.
-bool Scan(std::string_view text, const std::string& separator, ScannedNumber& out) {
+bool Scan(std::string_view text, std::string_view separator, ScannedNumber& out) {
     const std::string_view s = TrimWhiteSpace(text);
     if (s.empty()) {
         return false;
@@ -333,25 +328,18 @@ std::string_view TrimWhiteSpace(std::string_view s) {
     return s;
 }
 
-bool SetDecimalSeparator(std::string_view separator) {
+bool IsUsableSeparator(std::string_view separator) {
     std::size_t length = 0;
     // A separator at the end of a number ("5,") must not be taken for white
     // space around it.
-    if (separator.empty() || separator.find_first_of("0123456789+-eE ") != std::string_view::npos ||
-        StartsWithWhiteSpace(separator, length) || EndsWithWhiteSpace(separator, length)) {
-        return false;
-    }
-    SeparatorStore() = std::string(separator);
-    return true;
+    return !separator.empty() &&
+           separator.find_first_of("0123456789+-eE ") == std::string_view::npos &&
+           !StartsWithWhiteSpace(separator, length) && !EndsWithWhiteSpace(separator, length);
 }
 
-const std::string& DecimalSeparator() {
-    return SeparatorStore();
-}
-
-double StrToFloat(const std::string& text) {
+double StrToFloat(const std::string& text, std::string_view separator) {
     ScannedNumber scanned;
-    if (!Scan(text, DecimalSeparator(), scanned)) {
+    if (!Scan(text, separator, scanned)) {
         throw ConversionError(text);
     }
     double value = 0;
@@ -375,7 +363,7 @@ double StrToFloat(const std::string& text) {
     return value;
 }
 
-std::string FloatToStr(Extended value) {
+std::string FloatToStr(Extended value, std::string_view separator) {
     if (IsNaN(value)) {
         throw InvalidOperationError();
     }
@@ -389,7 +377,6 @@ std::string FloatToStr(Extended value) {
     while (d.count > 1 && d.digits[d.count - 1] == '0') {
         --d.count;
     }
-    const std::string& separator = DecimalSeparator();
     std::string out;
     if (value.negative()) {
         out += '-';

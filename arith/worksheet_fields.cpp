@@ -35,9 +35,9 @@ void ReportError(const std::string& text) {
     }
 }
 
-bool RequiredFieldsFilled(const WorksheetFields& fields, std::span<const std::string_view> names) {
-    for (const std::string_view name : names) {
-        if (fields.GetText(name).empty()) {
+bool RequiredFieldsFilled(const WorksheetFields& fields, const SheetFields& sheet) {
+    for (const SheetField* input : FieldsInOrder<kInputCount>(sheet, &SheetField::check)) {
+        if (fields.GetText(input->name).empty()) {
             ShowMessage(kMissingInputMessage);
             return false;
         }
@@ -46,11 +46,19 @@ bool RequiredFieldsFilled(const WorksheetFields& fields, std::span<const std::st
 }
 
 double ReadNumber(const WorksheetFields& fields, std::string_view name) {
-    return StrToFloat(fields.GetText(name));
+    return StrToFloat(fields.GetText(name), fields.DecimalSeparator());
+}
+
+SheetNumbers ReadInputs(const WorksheetFields& fields, const SheetFields& sheet) {
+    SheetNumbers numbers{};
+    for (const SheetField* input : FieldsInOrder<kInputCount>(sheet, &SheetField::conversion)) {
+        numbers[input->id] = ReadNumber(fields, input->name);
+    }
+    return numbers;
 }
 
 void WriteNumber(WorksheetFields& fields, std::string_view name, Extended value) {
-    fields.SetText(name, FloatToStr(value));
+    fields.SetText(name, FloatToStr(value, fields.DecimalSeparator()));
 }
 
 }  // namespace zas

@@ -17,7 +17,6 @@ using zas::operator""_ext;
 
 void RunWorksheet(benchmark::State& state, void (*compute)(zas::WorksheetFields&),
                   MapFields fields) {
-    zas::SetDecimalSeparator(",");
     for (auto _ : state) {
         fields.reads.clear();
         fields.writes.clear();
@@ -41,7 +40,6 @@ BENCHMARK(BM_GaussWorkedExample);
 // and weighs each written value.
 void CheckWorksheet(benchmark::State& state, const zas::check::Method& method, MapFields fields,
                     const char* slips) {
-    zas::SetDecimalSeparator(",");
     method.compute(fields);
     fields.Assign(slips);
     for (auto _ : state) {
@@ -63,20 +61,18 @@ void BM_GaussCheck(benchmark::State& state) {
 BENCHMARK(BM_GaussCheck);
 
 void BM_StrToFloat(benchmark::State& state) {
-    zas::SetDecimalSeparator(",");
     const std::string text = "-1822,81";
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zas::StrToFloat(text));
+        benchmark::DoNotOptimize(zas::StrToFloat(text, ","));
     }
 }
 BENCHMARK(BM_StrToFloat);
 
 void BM_FloatToStr(benchmark::State& state) {
-    zas::SetDecimalSeparator(",");
     zas::Extended value = -173.7189475_ext;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
-        benchmark::DoNotOptimize(zas::FloatToStr(value));
+        benchmark::DoNotOptimize(zas::FloatToStr(value, ","));
     }
 }
 BENCHMARK(BM_FloatToStr);

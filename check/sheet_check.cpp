@@ -2,7 +2,6 @@
 #include "check/sheet_check.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <utility>
 
 #include "arith/number_text.h"
@@ -21,6 +20,7 @@ class Recording : public WorksheetFields {
     void SetText(std::string_view name, const std::string& text) override {
         written.emplace_back(name, text);
     }
+    std::string_view DecimalSeparator() const override { return sheet_.DecimalSeparator(); }
     std::vector<std::pair<std::string, std::string>> written;
 
   private:
@@ -29,28 +29,44 @@ class Recording : public WorksheetFields {
 
 class Values : public StepValues {
   public:
-    explicit Values(const WorksheetFields& sheet) : sheet_(sheet) { known_.reserve(64); }
+    Values(const WorksheetFields& sheet, const SheetFields& fields)
+        : sheet_(sheet), fields_(fields) {}
     // Each field read once: an input as typed, an output as kept.
-    std::optional<ExactDecimal> Exact(std::string_view name) const override {
-        const auto known = known_.find(name);
-        if (known != known_.end()) {
-            return known->second;
+    std::optional<ExactDecimal> Exact(std::size_t field) const override {
+        auto& known = known_.at(field);
+        if (!known) {
+            known = ReadValue(sheet_.GetText(fields_[field].name), sheet_.DecimalSeparator());
         }
-        const auto value = ReadValue(sheet_.GetText(name), DecimalSeparator());
-        known_.emplace(name, value);
-        return value;
+        return *known;
     }
-    double Number(std::string_view name) const override { return StrToFloat(sheet_.GetText(name)); }
-    // The name must outlive the values: a step's or the recording's.
-    void Keep(std::string_view name, std::optional<ExactDecimal> value) {
-        known_.insert_or_assign(name, value);
+    double Number(std::size_t field) const override {
+        return StrToFloat(sheet_.GetText(fields_[field].name), sheet_.DecimalSeparator());
     }
+    void Keep(std::size_t field, std::optional<ExactDecimal> value) { known_.at(field) = value; }
 
   private:
     const WorksheetFields& sheet_;
-    // By the names the steps give, which outlive the check.
-    mutable std::unordered_map<std::string_view, std::optional<ExactDecimal>> known_;
+    const SheetFields& fields_;
+    mutable std::array<std::optional<std::optional<ExactDecimal>>, kSheetFieldCount> known_{};
 };
+
+// The determination a field belongs to by its row: 0 for A, B, P, 1 for the
+// second triangle's rows, 2 for the means.
+int DeterminationOf(const SheetField& field) {
+    switch (field.row) {
+        case SheetRow::kA:
+        case SheetRow::kB:
+        case SheetRow::kP:
+            return 0;
+        case SheetRow::kSecondB:
+        case SheetRow::kC:
+        case SheetRow::kSecondP:
+            return 1;
+        case SheetRow::kMeans:
+            break;
+    }
+    return 2;
+}
 
 std::optional<ExactDecimal> Magnitude(std::optional<ExactDecimal> value) {
     if (value && value->units < 0) {
@@ -67,13 +83,13 @@ bool Within(ExactDecimal a, ExactDecimal b, int decimals) {
 }
 
 // The verdict on one output, and the value the later steps take for it.
-FieldVerdict Judge(const Step& step, const std::string& expected_text, const std::string& given,
-                   const Values& values, std::optional<ExactDecimal>& carried) {
-    const std::string& separator = DecimalSeparator();
+FieldVerdict Judge(const Step& step, const SheetField& field, const std::string& expected_text,
+                   const std::string& given, std::string_view separator, const Values& values,
+                   std::optional<ExactDecimal>& carried) {
     FieldVerdict verdict;
-    verdict.field = std::string(step.field);
-    verdict.spoken = std::string(step.spoken);
-    verdict.determination = step.determination;
+    verdict.field = std::string(field.name);
+    verdict.spoken = std::string(field.spoken);
+    verdict.determination = DeterminationOf(field);
     verdict.expected = expected_text;
     verdict.given = std::string(TrimWhiteSpace(given));
     verdict.note = std::string(step.note);
@@ -183,23 +199,30 @@ std::optional<SheetCheck> CheckSheet(const Method& method, const WorksheetFields
     }
     SheetCheck check;
     check.fields.reserve(copy.written.size());
-    Values values(sheet);
-    // The steps are listed in the order the outputs are written; looked for
-    // from the one after the last, each is found at once.
-    auto step = method.steps.begin();
-    for (const auto& [name, expected] : copy.written) {
-        const auto is = [&](const Step& s) { return s.field == name; };
-        step = std::find_if(step, method.steps.end(), is);
-        if (step == method.steps.end()) {
-            step = std::find_if(method.steps.begin(), method.steps.end(), is);
+    Values values(sheet, method.fields);
+    // The outputs in the order the sheet writes them, as the computation
+    // writes them; a name found elsewhere in the table only if it is not
+    // where that order puts it.
+    const auto written = FieldsInOrder<kOutputCount>(method.fields, &SheetField::write);
+    for (std::size_t i = 0; i < copy.written.size(); ++i) {
+        const auto& [name, expected] = copy.written[i];
+        const SheetField* field = i < written.size() ? written[i] : nullptr;
+        if (field == nullptr || field->name != name) {
+            field = nullptr;
+            for (const SheetField& f : method.fields) {
+                field = f.name == name ? &f : field;
+            }
         }
+        const auto step =
+            std::find_if(method.steps.begin(), method.steps.end(),
+                         [&](const Step& s) { return field && s.field == field->id; });
         if (step == method.steps.end()) {
-            step = method.steps.begin();
             continue;  // a field the sheet does not check
         }
         std::optional<ExactDecimal> carried;
-        check.fields.push_back(Judge(*step, expected, sheet.GetText(name), values, carried));
-        values.Keep(step->field, carried);
+        check.fields.push_back(Judge(*step, *field, expected, sheet.GetText(name),
+                                     sheet.DecimalSeparator(), values, carried));
+        values.Keep(field->id, carried);
     }
     return check;
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "agreement/exact_decimal.h"
+#include "arith/sheet_fields.h"
 #include "arith/worksheet_fields.h"
 
 namespace zas::check {
@@ -41,17 +42,16 @@ inline constexpr int kDeterminations = 3;
 class StepValues {
   public:
     virtual ~StepValues() = default;
-    // The exact value of a field's text, or nothing.
-    virtual std::optional<ExactDecimal> Exact(std::string_view name) const = 0;
+    // The exact value of a field's text, or nothing; the field by its index
+    // in the sheet's table.
+    virtual std::optional<ExactDecimal> Exact(std::size_t field) const = 0;
     // An input as the computation converts it.
-    virtual double Number(std::string_view name) const = 0;
+    virtual double Number(std::size_t field) const = 0;
 };
 
 // One output's step, as exact arithmetic sees it.
 struct Step {
-    std::string_view field;
-    std::string_view spoken;  // what the surveyor calls it
-    int determination;        // 0, 1, or 2 for the means
+    std::size_t field;  // its index in the sheet's table
     // A cotangent or tangent: no exact value of its own, only the two last
     // digits at ±1.
     bool ratio = false;
@@ -67,6 +67,7 @@ struct Step {
 struct Method {
     const char* key;  // as the file names it: "jung", "gauss"
     void (*compute)(WorksheetFields&);
+    const SheetFields& fields;
     std::vector<Step> steps;  // one per output, in any order
 };
 
@@ -75,12 +76,12 @@ const Method& GaussMethod();
 
 struct FieldVerdict {
     std::string field;
-    std::string spoken;
-    int determination = 0;
-    std::string expected;  // the text «Вычислить» writes
-    std::string exact;     // the exact arithmetic's, when another number
-    std::string given;     // the sheet's text, trimmed
-    std::string note;      // how the step is formed, where it needs saying
+    std::string spoken;     // what the surveyor calls it
+    int determination = 0;  // 0, 1, or 2 for the means
+    std::string expected;   // the text «Вычислить» writes
+    std::string exact;      // the exact arithmetic's, when another number
+    std::string given;      // the sheet's text, trimmed
+    std::string note;       // how the step is formed, where it needs saying
     Verdict verdict = Verdict::kAgrees;
     Reason reason = Reason::kNone;
 };

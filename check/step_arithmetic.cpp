@@ -7,11 +7,11 @@
 
 namespace zas::check {
 
-std::vector<ExactDecimal> EitherLastDigitAtOne(const StepValues& values, std::string_view degrees,
-                                               std::string_view minutes, std::string_view seconds) {
+std::vector<ExactDecimal> EitherLastDigitAtOne(const StepValues& values,
+                                               const std::array<std::size_t, 3>& angle) {
     // The angle in seconds of arc; 45° is 162000″.
-    const Q total = Get(values, degrees) * Whole(3600) + Get(values, minutes) * Whole(60) +
-                    Get(values, seconds);
+    const Q total = Get(values, angle[0]) * Whole(3600) + Get(values, angle[1]) * Whole(60) +
+                    Get(values, angle[2]);
     if (!total.v) {
         return {};
     }
@@ -38,17 +38,12 @@ std::optional<ExactDecimal> RoundedRatio(Extended ratio) {
     }
 }
 
-Step RatioStep(std::string_view field, std::string_view spoken, int determination,
-               Extended (*ratio)(double), std::array<std::string_view, 3> angle) {
+Step RatioStep(std::size_t field, Extended (*ratio)(double), std::array<std::size_t, 3> angle) {
     return Step{
         field,
-        spoken,
-        determination,
         true,
         {},
-        [angle](const StepValues& v) {
-            return EitherLastDigitAtOne(v, angle[0], angle[1], angle[2]);
-        },
+        [angle](const StepValues& v) { return EitherLastDigitAtOne(v, angle); },
         [angle, ratio](const StepValues& v) {
             return RoundedRatio(
                 ratio(DmsToDegrees(v.Number(angle[0]), v.Number(angle[1]), v.Number(angle[2]))));

@@ -19,8 +19,8 @@ struct Q {
     std::optional<ExactDecimal> v;
 };
 
-inline Q Get(const StepValues& values, std::string_view name) {
-    return {values.Exact(name)};
+inline Q Get(const StepValues& values, std::size_t field) {
+    return {values.Exact(field)};
 }
 
 inline Q operator+(Q a, Q b) {
@@ -52,14 +52,13 @@ inline std::vector<ExactDecimal> One(Q a) {
 // A cotangent's or tangent's two right last digits, 1 and 0,99999 (or −1 and
 // −0,99999), when its angle is exactly 45°, 135°, 225° or 315° give or take
 // whole turns; nothing at any other angle.
-std::vector<ExactDecimal> EitherLastDigitAtOne(const StepValues& values, std::string_view degrees,
-                                               std::string_view minutes, std::string_view seconds);
+std::vector<ExactDecimal> EitherLastDigitAtOne(const StepValues& values,
+                                               const std::array<std::size_t, 3>& angle);
 
 // The ratio rounded to five decimals where the step cuts it.
 std::optional<ExactDecimal> RoundedRatio(Extended ratio);
 
 // A step's pieces: the ratio of an angle, a sum or difference, a cut.
-Step RatioStep(std::string_view field, std::string_view spoken, int determination,
-               Extended (*ratio)(double), std::array<std::string_view, 3> angle);
+Step RatioStep(std::size_t field, Extended (*ratio)(double), std::array<std::size_t, 3> angle);
 
 }  // namespace zas::check

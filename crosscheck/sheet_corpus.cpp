@@ -19,10 +19,11 @@
 #include <vector>
 
 #include "arith/errors.h"
-#include "arith/number_text.h"
 #include "arith/worksheet_fields.h"
 #include "gauss/gauss_calc.h"
+#include "gauss/gauss_fields.h"
 #include "jung/jung_calc.h"
+#include "jung/jung_fields.h"
 
 namespace {
 
@@ -62,30 +63,29 @@ std::string Hundredths(long long value) {
     return text;
 }
 
+using InputNames = std::array<std::string_view, zas::kInputCount>;
+
 // The 20 input fields in the order of the sheet's rows: the four angles as
 // degrees, minutes, seconds, then X and Y of A, B, B repeated, C.
-struct SheetNames {
-    std::array<const char*, 20> inputs;
-    std::array<const char*, 12> outputs;
-};
-
-constexpr SheetNames kJungNames = {
-    {"EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "Ebbs", "ECg",
-     "ECm", "ECs", "EXa", "EYa", "EXb", "EYb", "EXbb", "EYbb", "EXc",  "EYc"},
-    {"Ectgb1", "Ectgb2", "Ectgbb1", "Ectgbb2", "Eb1b2", "Ebb1bb2", "EXp1", "EYp1", "EXpp1", "EYpp1",
-     "Xp", "Yp"},
-};
-
-constexpr SheetNames kGaussNames = {
-    {"EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "EBbs", "ECg",
-     "ECm", "ECs", "EXA", "EYa", "EXb", "EYb", "EXbb", "EYbb", "EXc",  "EYc"},
-    {"Etga1", "Etga2", "Etga1a2", "EXp", "EYp", "Etgaa1", "Etgaa2", "Etgaa1aa2", "EXpp", "EYpp",
-     "Xp", "Yp"},
-};
+InputNames InputsByRow(const zas::SheetFields& fields) {
+    InputNames names;
+    std::size_t n = 0;
+    for (const bool angle : {true, false}) {
+        for (const zas::SheetField& field : fields) {
+            const bool angle_part = field.column == zas::SheetColumn::kDegrees ||
+                                    field.column == zas::SheetColumn::kMinutes ||
+                                    field.column == zas::SheetColumn::kSeconds;
+            if (field.input && angle_part == angle) {
+                names[n++] = field.name;
+            }
+        }
+    }
+    return names;
+}
 
 using Inputs = std::array<std::string, 20>;
 
-// The worked examples, in the order of SheetNames::inputs.
+// The worked examples, in the order of InputsByRow.
 const Inputs kJungSample = {"103",     "15",     "35",      "38",      "39",
                             "17",      "26",     "50",      "16",      "92",
                             "26",      "10",     "823,61",  "-192,37", "329,83",
@@ -106,11 +106,12 @@ class CorpusSheet : public zas::WorksheetFields {
         texts_[std::string(name)] = text;
         written_.append(name).append("=").append(text).append("\t");
     }
-    void Reset(const SheetNames& names, const Inputs& inputs) {
+    std::string_view DecimalSeparator() const override { return ","; }
+    void Reset(const InputNames& names, const Inputs& inputs) {
         texts_.clear();
         written_.clear();
         for (std::size_t i = 0; i < inputs.size(); ++i) {
-            texts_[names.inputs[i]] = inputs[i];
+            texts_[std::string(names[i])] = inputs[i];
         }
     }
     const std::string& Written() const { return written_; }
@@ -213,7 +214,7 @@ const std::vector<std::string> kHostileTexts = {
 
 class Corpus {
   public:
-    Corpus(const SheetNames& names, const Inputs& sample, void (*compute)(zas::WorksheetFields&))
+    Corpus(const InputNames& names, const Inputs& sample, void (*compute)(zas::WorksheetFields&))
         : names_(names), sample_(sample), compute_(compute) {
         zas::SetMessageService(&messages_);
     }
@@ -335,7 +336,7 @@ class Corpus {
     }
 
   private:
-    const SheetNames& names_;
+    InputNames names_;
     const Inputs& sample_;
     void (*compute_)(zas::WorksheetFields&);
     CorpusSheet sheet_;
@@ -353,9 +354,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const long long surveys = argc >= 3 ? std::atoll(argv[2]) : 12'000;
-    zas::SetDecimalSeparator(",");
-    Corpus corpus(jung ? kJungNames : kGaussNames, jung ? kJungSample : kGaussSample,
-                  jung ? zas::ComputeJung : zas::ComputeGauss);
+    Corpus corpus(InputsByRow(jung ? zas::jung::kFields : zas::gauss::kFields),
+                  jung ? kJungSample : kGaussSample, jung ? zas::ComputeJung : zas::ComputeGauss);
     Random random(jung ? 0x4A554E47 : 0x47415553);
     corpus.SweptSamples(random);
     corpus.BoundaryAngles();

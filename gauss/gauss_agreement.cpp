@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gauss/gauss_agreement.h"
 
-#include "arith/number_text.h"
+#include "gauss/gauss_fields.h"
 
 namespace zas {
 
@@ -24,21 +24,18 @@ std::optional<ExactDecimal> AngleBetween(ExactDecimal alpha1, ExactDecimal alpha
 }  // namespace gauss
 
 std::optional<Agreement> GaussAgreement(const WorksheetFields& fields) {
-    const std::string_view separator = DecimalSeparator();
     // The directions from A and B towards P, then from B and C.
-    const auto a1 = AngleInSeconds(fields, {"EAg", "EAm", "EAs"}, separator);
-    const auto a2 = AngleInSeconds(fields, {"EBg", "EBm", "EBs"}, separator);
-    const auto aa2 = AngleInSeconds(fields, {"EBbg", "EBbm", "EBbs"}, separator);
-    const auto a3 = AngleInSeconds(fields, {"ECg", "ECm", "ECs"}, separator);
-    if (!a1 || !a2 || !aa2 || !a3) {
+    const auto angles = AnglesInSeconds(fields, gauss::kFields);
+    if (!angles) {
         return std::nullopt;
     }
-    const auto gamma1 = gauss::AngleBetween(*a1, *a2);
-    const auto gamma2 = gauss::AngleBetween(*aa2, *a3);
+    const auto& [a1, a2, aa2, a3] = *angles;
+    const auto gamma1 = gauss::AngleBetween(a1, a2);
+    const auto gamma2 = gauss::AngleBetween(aa2, a3);
     if (!gamma1 || !gamma2) {
         return std::nullopt;
     }
-    return MakeAgreement(fields, {"EXp", "EYp", "EXpp", "EYpp"}, {*gamma1, *gamma2}, separator);
+    return MakeAgreement(fields, gauss::kFields, {*gamma1, *gamma2});
 }
 
 }  // namespace zas

@@ -1,29 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jung/ung.h"
 
-#include <array>
-#include <string_view>
-
 #include "app/document/sheet_document.h"
 #include "app/messages.h"
 #include "app/pictures.h"
 #include "jung/jung_calc.h"
+#include "jung/jung_fields.h"
 #include "ui_ung.h"
 
 TForm2* Form2 = nullptr;
 
-namespace {
-
-// Every field of the sheet, in the order the clear button empties them.
-constexpr std::array<std::string_view, 32> kClearOrder = {
-    "EAg",  "EAm", "EAs",    "EBg",    "EBm",   "EBs",     "EBbg",    "EBbm",
-    "Ebbs", "ECg", "ECm",    "ECs",    "EXa",   "EXb",     "Xp",      "EYa",
-    "EYb",  "Yp",  "Ectgb2", "Ectgb1", "Eb1b2", "Ectgbb2", "Ectgbb1", "Ebb1bb2",
-    "EXbb", "EXc", "EXpp1",  "EYbb",   "EYc",   "EYpp1",   "EXp1",    "EYp1"};
-
-}  // namespace
-
-TForm2::TForm2(QWidget* parent) : WorksheetForm(parent), ui(std::make_unique<Ui::TForm2>()) {
+TForm2::TForm2(QWidget* parent)
+    : WorksheetForm(zas::jung::kFields, parent), ui(std::make_unique<Ui::TForm2>()) {
     ui->setupUi(this);
     FinishSetup();
     zas::ui::SetGlyph(ui->BitBtn1, QStringLiteral(":/jung/glyphs/calculator"));
@@ -38,14 +26,15 @@ TForm2::TForm2(QWidget* parent) : WorksheetForm(parent), ui(std::make_unique<Ui:
 TForm2::~TForm2() = default;
 
 void TForm2::BitBtn2Click() {
-    ClearFields(kClearOrder);
+    ClearFields();
     Close();
 }
 
 void TForm2::BitBtn1Click() {
     zas::ComputeJung(*this);
+    emit ComputeReturned();  // not reached after an error
 }
 
 void TForm2::BitBtn3Click() {
-    ClearFields(kClearOrder);
+    ClearFields();
 }

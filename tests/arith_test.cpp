@@ -7,6 +7,7 @@
 #include <limits>
 #include <ostream>
 #include <random>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 #include <mpfr.h>
@@ -27,6 +28,17 @@ namespace {
 TEST(Extended, PiIsTheNearestExtendedValue) {
     EXPECT_EQ(kPi.significand(), 0xC90FDAA22168C235ULL);
     EXPECT_EQ(kPi.exponent() + 64, 2);
+}
+
+TEST(Extended, EachKindMadeOnlyItsOwnWay) {
+    EXPECT_THROW(Extended::Finite(false, 1ULL << 62, 0), std::invalid_argument);
+    EXPECT_THROW(Extended::Special(Extended::Kind::kFinite, false), std::invalid_argument);
+}
+
+TEST(Extended, ToScientificGivesTheWholeText) {
+    // The double nearest 0.1 exactly, and six zeros after it.
+    EXPECT_EQ(ToScientific(0.1, 60),
+              "1.000000000000000055511151231257827021181583404541015625000000e-01");
 }
 
 TEST(DmsToDegrees, SecondsThenMinutesThenDegrees) {
@@ -53,6 +65,10 @@ TEST(DmsToDegrees, ADoubleOverflowOnStoringIsAnError) {
 TEST(Trunc, TowardZeroWithinTheSigned64BitRange) {
     EXPECT_EQ(Trunc(2.9_ext), 2);
     EXPECT_EQ(Trunc(-2.9_ext), -2);
+    // [0.5, 1): the largest exponent below one.
+    EXPECT_EQ(Trunc(0.5_ext), 0);
+    EXPECT_EQ(Trunc(-0.75_ext), 0);
+    EXPECT_EQ(Trunc(1 - 0x1p-64_ext), 0);
     EXPECT_EQ(Trunc(0x1p63_ext - 1), INT64_MAX);
     EXPECT_EQ(Trunc(-0x1p63_ext), INT64_MIN);
     EXPECT_EQ(Trunc(-0x1p63_ext - 0.5_ext), INT64_MIN);

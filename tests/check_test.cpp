@@ -142,7 +142,6 @@ const Slip kSlips[] = {
 };
 
 TEST(Check, EachSlipNamedWhereItFirstShows) {
-    SetDecimalSeparator(",");
     for (const Slip& slip : kSlips) {
         SCOPED_TRACE(slip.fault);
         const check::Method& method = slip.gauss ? check::GaussMethod() : check::JungMethod();
@@ -167,7 +166,6 @@ TEST(Check, EachSlipNamedWhereItFirstShows) {
 }
 
 TEST(Check, TheSummaryAndATooltipSayIt) {
-    SetDecimalSeparator(",");
     MapFields sheet = testing::JungSample();
     ComputeJung(sheet);
     sheet.Assign("Ectgb2=1,25023 EXpp1=2924,53");
@@ -177,7 +175,8 @@ TEST(Check, TheSummaryAndATooltipSayIt) {
               "Совпадают с вычисленными: 10 из 12 значений; расходятся: 2.\n"
               "Первое расхождение в первом определении: ctg β2; значения, вычисленные из него, "
               "тоже могут расходиться.\n"
-              "Первое расхождение во втором определении: X″P; значения, вычисленные из него, "
+              "Первое расхождение во втором определении: Xp, второе определение; значения, "
+              "вычисленные из него, "
               "тоже могут расходиться.");
     EXPECT_EQ(check::VerdictText(*checked->Find("Ectgb2")),
               "Расходится.\nДолжно быть 1,25022; в листе 1,25023\n"
@@ -188,7 +187,6 @@ TEST(Check, TheSummaryAndATooltipSayIt) {
 }
 
 TEST(Check, InputsThatCannotBeComputedAreSaidAsComputeSaysThem) {
-    SetDecimalSeparator(",");
     testing::RecordedMessages messages;
     MapFields sheet = testing::GaussSample();
     sheet["EYc"] = "";

@@ -10,6 +10,7 @@
 #include "arith/errors.h"
 #include "arith/number_text.h"
 #include "gauss/gauss_calc.h"
+#include "gauss/gauss_fields.h"
 #include "gauss/gauss_steps.h"
 #include "tests/samples.h"
 
@@ -22,10 +23,37 @@ using testing::GaussSample;
 using testing::MapFields;
 using testing::RecordedMessages;
 
+// The sheet's four orders, written out once: the table of its fields is
+// checked against them, and the runs below against the first three.
+const std::vector<std::string> kInputsInCheckOrder = {
+    "EAg", "EAm", "EAs", "EBg", "EBm",  "EBs", "EBbg", "EBbm", "EBbs", "ECg",
+    "ECm", "ECs", "EXA", "EXb", "EXbb", "EXc", "EYa",  "EYb",  "EYbb", "EYc",
+};
+
+const std::vector<std::string> kInputsInConversionOrder = {
+    "EAg", "EAm", "EAs", "EBg",  "EBm", "EBs", "EBbg", "EBbm", "EBbs", "ECg",
+    "ECm", "ECs", "EXc", "EXbb", "EYa", "EYb", "EYc",  "EYbb", "EXA",  "EXb",
+};
+
 const std::vector<std::string> kOutputsInWriteOrder = {
     "Etga1",  "Etga2",     "Etga1a2", "EXp",  "EYp", "Etgaa1",
     "Etgaa2", "Etgaa1aa2", "EXpp",    "EYpp", "Xp",  "Yp",
 };
+
+const std::vector<std::string> kFieldsInClearOrder = {
+    "EAg",  "EAm", "EAs",   "EBg",   "EBm",     "EBs",    "EBbg",   "EBbm",
+    "EBbs", "ECg", "ECm",   "ECs",   "EXA",     "EXb",    "EXp",    "EYa",
+    "EYb",  "EYp", "Etga1", "Etga2", "Etga1a2", "Etgaa1", "Etgaa2", "Etgaa1aa2",
+    "EXbb", "EXc", "EXpp",  "EYbb",  "EYc",     "EYpp",   "Xp",     "Yp"};
+
+TEST(GaussFields, TheTableKeepsTheSheetsOrders) {
+    using testing::OrderOf;
+    EXPECT_EQ(OrderOf<kInputCount>(gauss::kFields, &SheetField::check), kInputsInCheckOrder);
+    EXPECT_EQ(OrderOf<kInputCount>(gauss::kFields, &SheetField::conversion),
+              kInputsInConversionOrder);
+    EXPECT_EQ(OrderOf<kOutputCount>(gauss::kFields, &SheetField::write), kOutputsInWriteOrder);
+    EXPECT_EQ(OrderOf<kSheetFieldCount>(gauss::kFields, &SheetField::clear), kFieldsInClearOrder);
+}
 
 const std::vector<std::string> kWorkedExample = {
     "0,00887", "-0,76947", "0,77834", "2924,53", "-173,73", "-0,76947",
@@ -34,8 +62,6 @@ const std::vector<std::string> kWorkedExample = {
 
 class Gauss : public ::testing::Test {
   protected:
-    void SetUp() override { SetDecimalSeparator(","); }
-
     static void MarkOutputs(MapFields& f) { f.Fill(kOutputsInWriteOrder, "old"); }
     static std::vector<std::string> Outputs(const MapFields& f) {
         return f.TextsOf(kOutputsInWriteOrder);
@@ -62,13 +88,9 @@ TEST_F(Gauss, WorkedExampleTextForText) {
 TEST_F(Gauss, ReadsTheInputsOnlyCheckingThemAllBeforeConvertingAny) {
     MapFields f = GaussSample();
     ComputeGauss(f);
-    const std::vector<std::string> expected = {
-        // check
-        "EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "EBbs", "ECg", "ECm", "ECs",
-        "EXA", "EXb", "EXbb", "EXc", "EYa", "EYb", "EYbb", "EYc",
-        // conversion
-        "EAg", "EAm", "EAs", "EBg", "EBm", "EBs", "EBbg", "EBbm", "EBbs", "ECg", "ECm", "ECs",
-        "EXc", "EXbb", "EYa", "EYb", "EYc", "EYbb", "EXA", "EXb"};
+    std::vector<std::string> expected = kInputsInCheckOrder;
+    expected.insert(expected.end(), kInputsInConversionOrder.begin(),
+                    kInputsInConversionOrder.end());
     EXPECT_EQ(f.reads, expected);
 }
 
@@ -91,11 +113,11 @@ TEST_F(Gauss, MeanYHasOneDecimalFromTheUncutForms) {
 TEST_F(Gauss, CutsPlaceTheirScaleFactors) {
     // Y'A = 100, Y'B = 100.5, Y''B = 100.5: the shown 100,25 and 100,5 would
     // average to 100,3, but Yp comes from Y'A and Y''B.
-    EXPECT_EQ(FloatToStr(gauss::CutMeanY(100, 100.5, 100)), "100,25");
-    EXPECT_EQ(FloatToStr(gauss::CutY(100.5)), "100,5");
-    EXPECT_EQ(FloatToStr(gauss::CutMeanY(100, 100.5, 10)), "100,2");
-    EXPECT_EQ(FloatToStr(gauss::CutMeanY(-100, -100.5, 10)), "-100,2");
-    EXPECT_EQ(FloatToStr(Mean(2924.53, 2924.44)), "2924,485");
+    EXPECT_EQ(FloatToStr(gauss::CutMeanY(100, 100.5, 100), ","), "100,25");
+    EXPECT_EQ(FloatToStr(gauss::CutY(100.5), ","), "100,5");
+    EXPECT_EQ(FloatToStr(gauss::CutMeanY(100, 100.5, 10), ","), "100,2");
+    EXPECT_EQ(FloatToStr(gauss::CutMeanY(-100, -100.5, 10), ","), "-100,2");
+    EXPECT_EQ(FloatToStr(Mean(2924.53, 2924.44), ","), "2924,485");
     // The factor 100 multiplies the numerator before the division.
     EXPECT_EQ(gauss::CutX(1, 3e-5, 0), 33333.33);
     EXPECT_THROW(gauss::CutX(1, 0.5, 0.5), DivisionByZeroError);

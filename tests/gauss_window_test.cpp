@@ -85,6 +85,30 @@ const QStringList kWorkedExample = {"0,00887", "-0,76947", "0,77834", "2924,53",
                                     "-173,73", "-0,76947", "6,84963", "-7,6191",
                                     "2924,45", "-173,67",  "2924,49", "-173,7"};
 
+// The copied sheet after Compute, and the agreement under its table.
+// clang-format off
+const QStringList kTable = {
+    "Пункт\tГрадусы\tМинуты\tСекунды\tX\ttg α\tY",
+    "А\t0\t30\t30\t823,61\t0,00887\t-192,37",
+    "В\t322\t25\t22\t329,83\t-0,76947\t1822,81",
+    "Р\t\t\t\t2924,53\t0,77834\t-173,73",
+    "B\t322\t25\t22\t329,83\t-0,76947\t1822,81",
+    "C\t261\t41\t38\t3138,17\t6,84963\t1290,17",
+    "P\t\t\t\t2924,45\t-7,6191\t-173,67",
+    "Средние:\t\t\t\t2924,49\t\t-173,7",
+};
+// clang-format on
+const QStringList kAgreement = {
+    "Согласие двух определений:",
+    "ΔX = X′P − X″P = 0,08 м; ΔY = Y′P − Y″P = -0,06 м",
+    "Линейное расхождение √(ΔX² + ΔY²) = 0,10 м",
+    "Угол при P в треугольнике А–В–P: 38°05′08″",
+    "Угол при P в треугольнике B–C–P: 60°43′44″",
+    "Допустимое расхождение — 0,2 мм в масштабе плана: 0,10 м для 1:500, 0,20 м для 1:1000, "
+    "0,40 м для 1:2000, 1,00 м для 1:5000.",
+    "Расхождение 0,10 м допустимо для планов 1:500, 1:1000, 1:2000 и 1:5000.",
+};
+
 // The means, Yp before Xp, then the buttons left to right.
 QStringList TabOrder() {
     QStringList order;
@@ -107,6 +131,8 @@ class GaussWindowTest : public SheetWindowTestBase {
                                .fields = kFields,
                                .outputs = kOutputs,
                                .worked_example = kWorkedExample,
+                               .table = kTable,
+                               .agreement = kAgreement,
                                .tab_order = TabOrder(),
                                .compute = "BitBtn1",
                                .clear = "BitBtn2",
@@ -114,7 +140,9 @@ class GaussWindowTest : public SheetWindowTestBase {
                                // This sheet has EBbs and EXA, not Ebbs and EXa.
                                .names = {{"EBbs", "Ebbs"}, {"EXA", "EXa"}},
                                .emptied = "EXbb",
-                               .unreadable = {"EYbb", "1822.81"}}) {}
+                               .unreadable = {"EYbb", "1822.81"},
+                               // α1 = α2: equal tangents after they are written.
+                               .fault = {{"EAg", "322"}, {"EAm", "25"}, {"EAs", "22"}}}) {}
 
   private slots:
     void windowAsStored() {

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "arith/errors.h"
-#include "arith/number_text.h"
 #include "jung/jung_calc.h"
+#include "jung/jung_fields.h"
 #include "jung/jung_steps.h"
 #include "tests/samples.h"
 
@@ -22,9 +22,11 @@ using testing::JungSample;
 using testing::MapFields;
 using testing::RecordedMessages;
 
-const std::vector<std::string> kOutputsInWriteOrder = {
-    "Ectgb1", "Ectgb2", "Ectgbb1", "Ectgbb2", "Eb1b2", "Ebb1bb2",
-    "EXp1",   "EYp1",   "EXpp1",   "EYpp1",   "Xp",    "Yp",
+// The sheet's four orders, written out once: the table of its fields is
+// checked against them, and the runs below against the first three.
+const std::vector<std::string> kInputsInCheckOrder = {
+    "EAg", "EAm", "EAs", "EBg", "EBm",  "EBs", "EBbg", "EBbm", "Ebbs", "ECg",
+    "ECm", "ECs", "EXa", "EXb", "EXbb", "EXc", "EYa",  "EYb",  "EYbb", "EYc",
 };
 
 const std::vector<std::string> kInputsInConversionOrder = {
@@ -32,10 +34,28 @@ const std::vector<std::string> kInputsInConversionOrder = {
     "ECm", "ECs", "EXc", "EXbb", "EYa", "EYb", "EYc",  "EYbb", "EXa",  "EXb",
 };
 
+const std::vector<std::string> kOutputsInWriteOrder = {
+    "Ectgb1", "Ectgb2", "Ectgbb1", "Ectgbb2", "Eb1b2", "Ebb1bb2",
+    "EXp1",   "EYp1",   "EXpp1",   "EYpp1",   "Xp",    "Yp",
+};
+
+const std::vector<std::string> kFieldsInClearOrder = {
+    "EAg",  "EAm", "EAs",    "EBg",    "EBm",   "EBs",     "EBbg",    "EBbm",
+    "Ebbs", "ECg", "ECm",    "ECs",    "EXa",   "EXb",     "Xp",      "EYa",
+    "EYb",  "Yp",  "Ectgb2", "Ectgb1", "Eb1b2", "Ectgbb2", "Ectgbb1", "Ebb1bb2",
+    "EXbb", "EXc", "EXpp1",  "EYbb",   "EYc",   "EYpp1",   "EXp1",    "EYp1"};
+
+TEST(JungFields, TheTableKeepsTheSheetsOrders) {
+    using testing::OrderOf;
+    EXPECT_EQ(OrderOf<kInputCount>(jung::kFields, &SheetField::check), kInputsInCheckOrder);
+    EXPECT_EQ(OrderOf<kInputCount>(jung::kFields, &SheetField::conversion),
+              kInputsInConversionOrder);
+    EXPECT_EQ(OrderOf<kOutputCount>(jung::kFields, &SheetField::write), kOutputsInWriteOrder);
+    EXPECT_EQ(OrderOf<kSheetFieldCount>(jung::kFields, &SheetField::clear), kFieldsInClearOrder);
+}
+
 class Jung : public ::testing::Test {
   protected:
-    void SetUp() override { SetDecimalSeparator(","); }
-
     static void MarkOutputs(MapFields& f) { f.Fill(kOutputsInWriteOrder, "old"); }
     static std::vector<std::string> Outputs(const MapFields& f) {
         return f.TextsOf(kOutputsInWriteOrder);
@@ -60,11 +80,7 @@ TEST_F(Jung, WorkedExampleTextForText) {
 TEST_F(Jung, ReadsTheInputsOnlyCheckingThemAllBeforeConvertingAny) {
     MapFields f = JungSample();
     ComputeJung(f);
-    const std::vector<std::string> checkOrder = {
-        "EAg", "EAm", "EAs", "EBg", "EBm",  "EBs", "EBbg", "EBbm", "Ebbs", "ECg",
-        "ECm", "ECs", "EXa", "EXb", "EXbb", "EXc", "EYa",  "EYb",  "EYbb", "EYc",
-    };
-    std::vector<std::string> expected = checkOrder;
+    std::vector<std::string> expected = kInputsInCheckOrder;
     expected.insert(expected.end(), kInputsInConversionOrder.begin(),
                     kInputsInConversionOrder.end());
     EXPECT_EQ(f.reads, expected);
@@ -263,8 +279,8 @@ TEST_F(Jung, BlanksPassTheCheckButAreNoNumber) {
 }
 
 TEST_F(Jung, TheCommaSampleInAFullStopLocaleFailsAtEXc) {
-    SetDecimalSeparator(".");
     MapFields f = JungSample();
+    f.separator = ".";
     try {
         ComputeJung(f);
         FAIL() << "no conversion error";
@@ -272,7 +288,11 @@ TEST_F(Jung, TheCommaSampleInAFullStopLocaleFailsAtEXc) {
         EXPECT_STREQ(e.what(), "'\u20683138,17\u2069' не является правильным числом");
     }
     EXPECT_TRUE(f.writes.empty());
-    SetDecimalSeparator(",");
+    // Typed with full stops, it computes, and the results have them too.
+    f.Assign("EXa=823.61 EYa=-192.37 EXb=329.83 EYb=1822.81 EXbb=0 EYbb=0 EXc=3138.17 EYc=1290.17");
+    ComputeJung(f);
+    EXPECT_EQ(Outputs(f)[0], "-0.23564");
+    EXPECT_EQ(Outputs(f)[11], "-173.715");
 }
 
 TEST_F(Jung, ARunKeepsNothingForTheNext) {

@@ -76,6 +76,30 @@ const QStringList kWorkedExample = {"1,25022", "-0,23564", "1,01458",  "-0,04254
                                     "1,97642", "1,93388",  "2924,51",  "-173,71",
                                     "2924,52", "-173,72",  "2924,515", "-173,715"};
 
+// The copied sheet after Compute, and the agreement under its table.
+// clang-format off
+const QStringList kTable = {
+    "Пункт\tГрадусы\tМинуты\tСекунды\tX\tctg β\tY",
+    "А\t103\t15\t35\t823,61\t1,25022\t-192,37",
+    "В\t38\t39\t17\t329,83\t-0,23564\t1822,81",
+    "Р\t\t\t\t2924,51\t1,01458\t-173,71",
+    "B\t26\t50\t16\t329,83\t-0,04254\t1822,81",
+    "C\t92\t26\t10\t3138,17\t1,97642\t1290,17",
+    "P\t\t\t\t2924,52\t1,93388\t-173,72",
+    "Средние:\t\t\t\t2924,515\t\t-173,715",
+};
+// clang-format on
+const QStringList kAgreement = {
+    "Согласие двух определений:",
+    "ΔX = X′P − X″P = -0,01 м; ΔY = Y′P − Y″P = 0,01 м",
+    "Линейное расхождение √(ΔX² + ΔY²) = 0,01 м",
+    "Угол при P в треугольнике А–В–P: 38°05′08″",
+    "Угол при P в треугольнике B–C–P: 60°43′34″",
+    "Допустимое расхождение — 0,2 мм в масштабе плана: 0,10 м для 1:500, 0,20 м для 1:1000, "
+    "0,40 м для 1:2000, 1,00 м для 1:5000.",
+    "Расхождение 0,01 м допустимо для планов 1:500, 1:1000, 1:2000 и 1:5000.",
+};
+
 QStringList TabOrder() {
     QStringList order;
     for (const FieldRow& row : kFields) {
@@ -100,6 +124,8 @@ class JungWindowTest : public SheetWindowTestBase {
                                .fields = kFields,
                                .outputs = kOutputs,
                                .worked_example = kWorkedExample,
+                               .table = kTable,
+                               .agreement = kAgreement,
                                .tab_order = TabOrder(),
                                .compute = "BitBtn1",
                                .clear = "BitBtn3",
@@ -107,7 +133,14 @@ class JungWindowTest : public SheetWindowTestBase {
                                // This sheet has Ebbs and EXa, not EBbs and EXA.
                                .names = {{"Ebbs", "EBbs"}, {"EXa", "EXA"}},
                                .emptied = "EYc",
-                               .unreadable = {"EXa", "823.61"}}) {}
+                               .unreadable = {"EXa", "823.61"},
+                               // β1 + β2 = 180°: a zero sum after the cotangents.
+                               .fault = {{"EAg", "100"},
+                                         {"EAm", "0"},
+                                         {"EAs", "0"},
+                                         {"EBg", "80"},
+                                         {"EBm", "0"},
+                                         {"EBs", "0"}}}) {}
 
   private slots:
     void windowAsStored() {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A worksheet made of a map from field names to texts: what the tests and the
 // benchmark hand to the computations in place of a window. It knows only the
-// names it was given, and it records every read and write in order.
+// names it was given, and it records every read and write in order. Its
+// numbers have the samples' comma unless a test sets another separator.
 #pragma once
 
 #include <map>
@@ -30,6 +31,8 @@ class MapFields : public WorksheetFields {
         writes.emplace_back(name);
         Find(name) = text;
     }
+
+    std::string_view DecimalSeparator() const override { return separator; }
 
     // Direct access for the test itself: not recorded.
     std::string& operator[](std::string_view name) { return Find(name); }
@@ -63,6 +66,7 @@ class MapFields : public WorksheetFields {
     // Every field and its text, by name.
     const std::map<std::string, std::string, std::less<>>& Texts() const { return texts_; }
 
+    std::string separator = ",";
     mutable std::vector<std::string> reads;
     std::vector<std::string> writes;
 

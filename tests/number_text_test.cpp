@@ -19,11 +19,16 @@
 namespace zas {
 namespace {
 
-class NumberText : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(SetDecimalSeparator(",")); }
-    void TearDown() override { SetDecimalSeparator(","); }
-};
+// The conversions with the samples' comma, where a test names no other
+// separator.
+double StrToFloat(const std::string& text) {
+    return zas::StrToFloat(text, ",");
+}
+std::string FloatToStr(Extended value) {
+    return zas::FloatToStr(value, ",");
+}
+
+using NumberText = ::testing::Test;
 
 // The conversion error's message quoting shown, in its isolate.
 std::string Quoted(const std::string& shown) {
@@ -97,6 +102,12 @@ TEST_F(NumberText, StrToFloatAcceptsTheGrammar) {
     // A spreadsheet cell pasted with its line break, and other white space.
     EXPECT_EQ(StrToFloat("823,61\r\n"), 823.61);
     EXPECT_EQ(StrToFloat("\t\u00A0\u3000-5\u2029\u0085\u202F\v"), -5.0);
+    // Every blank of the Unicode White_Space property, before and after.
+    for (const char* blank :
+         {"\u1680", "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007",
+          "\u2008", "\u2009", "\u200A", "\u205F", "\u3000"}) {
+        EXPECT_EQ(StrToFloat(blank + std::string("823,61") + blank), 823.61) << blank;
+    }
     EXPECT_EQ(StrToFloat("+5"), 5.0);
     EXPECT_EQ(StrToFloat(",5"), 0.5);
     EXPECT_EQ(StrToFloat("5,"), 5.0);
@@ -164,26 +175,26 @@ TEST_F(NumberText, StrToFloatOfAMillionDigits) {
     EXPECT_EQ(StrToFloat("1," + std::string(1'000'000, '0')), 1.0);
 }
 
-TEST_F(NumberText, TheSeparatorFollowsTheLocale) {
-    ASSERT_TRUE(SetDecimalSeparator("."));
-    EXPECT_EQ(StrToFloat("823.61"), 823.61);
-    EXPECT_THROW(StrToFloat("823,61"), ConversionError);
-    EXPECT_EQ(FloatToStr(-0.5), "-0.5");
-    EXPECT_EQ(FloatToStr(0.17633 + -0.17632), "9.99999999998225E-6");
+TEST_F(NumberText, TheSeparatorIsTheOneGiven) {
+    EXPECT_EQ(zas::StrToFloat("823.61", "."), 823.61);
+    EXPECT_THROW(zas::StrToFloat("823,61", "."), ConversionError);
+    EXPECT_EQ(zas::FloatToStr(-0.5, "."), "-0.5");
+    EXPECT_EQ(zas::FloatToStr(0.17633 + -0.17632, "."), "9.99999999998225E-6");
 
     // A separator of more than one byte (Arabic decimal separator).
-    ASSERT_TRUE(SetDecimalSeparator("٫"));
-    EXPECT_EQ(StrToFloat("823٫61"), 823.61);
-    EXPECT_EQ(FloatToStr(1822.81), "1822٫81");
-    EXPECT_THROW(StrToFloat("823.61"), ConversionError);
-    EXPECT_THROW(StrToFloat("823,61"), ConversionError);
+    EXPECT_TRUE(IsUsableSeparator("٫"));
+    EXPECT_EQ(zas::StrToFloat("823٫61", "٫"), 823.61);
+    EXPECT_EQ(zas::FloatToStr(1822.81, "٫"), "1822٫81");
+    EXPECT_THROW(zas::StrToFloat("823.61", "٫"), ConversionError);
+    EXPECT_THROW(zas::StrToFloat("823,61", "٫"), ConversionError);
 }
 
 TEST_F(NumberText, SeparatorsThatWouldConfuseANumberAreRefused) {
     for (const char* bad : {"", "1", "-", "+", "e", "E", " ", ",5", "\u00A0", ",\t"}) {
-        EXPECT_FALSE(SetDecimalSeparator(bad)) << bad;
-        EXPECT_EQ(DecimalSeparator(), ",");
+        EXPECT_FALSE(IsUsableSeparator(bad)) << bad;
     }
+    EXPECT_TRUE(IsUsableSeparator(","));
+    EXPECT_TRUE(IsUsableSeparator("."));
 }
 
 TEST_F(NumberText, RoundTripOfWrittenTexts) {
@@ -287,7 +298,6 @@ std::pair<std::string, int> DigitsOf(std::string text) {
 }
 
 TEST(FloatToStrExactness, AgreesWithTheExactExpansionOverTheWholePlainRange) {
-    SetDecimalSeparator(",");
     std::mt19937_64 random(20261207);
     for (int i = 0; i < 200000; ++i) {
         // A random 64-bit significand at a random binary exponent from 2^-20

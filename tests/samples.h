@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "arith/errors.h"
+#include "arith/sheet_fields.h"
 
 #include "tests/map_fields.h"
 
@@ -39,6 +40,13 @@ inline MapFields GaussSample() {
         {"Etga1a2", ""},    {"Etgaa1aa2", ""},  {"Etgaa2", ""},     {"Etgaa1", ""},
         {"EXpp", ""},       {"EYpp", ""},       {"Yp", ""},         {"Xp", ""},
     });
+}
+
+// One of a sheet's orders as the program takes it from the sheet's table.
+template <std::size_t N>
+std::vector<std::string> OrderOf(const SheetFields& fields, int SheetField::*place) {
+    const auto names = zas::NamesInOrder<N>(fields, place);
+    return {names.begin(), names.end()};
 }
 
 inline const std::string kDivisionByZero = "Деление на ноль\n";

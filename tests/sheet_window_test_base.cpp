@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/document/sheet_document.h"
+#include "app/document/sheet_format.h"
 #include "arith/number_text.h"
 #include "arith/worksheet_fields.h"
 #include "tests/bad_texts.h"
@@ -73,7 +74,6 @@ void SheetWindowTestBase::Compute() {
 }
 
 void SheetWindowTestBase::initTestCase() {
-    SetDecimalSeparator(",");
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }
 
@@ -178,6 +178,10 @@ void SheetWindowTestBase::fieldsAreReadAndWrittenUnchangedByName() {
     }
     fields.SetText("Yp", "−5 β");
     QCOMPARE(Field("Yp")->text(), QStringLiteral("−5 β"));
+    // The samples' comma until start-up gives another; never one that a
+    // number could not be told from.
+    QVERIFY(!form->SetDecimalSeparator("5"));
+    QCOMPARE(fields.DecimalSeparator(), std::string_view(","));
 }
 
 void SheetWindowTestBase::clearEmptiesEveryFieldThenComputeAsksForInput() {
@@ -446,24 +450,38 @@ void SheetWindowTestBase::thePdfPageHoldsEveryValueAndTheAgreement() {
     PressInField(Qt::Key_F7, Qt::NoModifier);  // a checked sheet prints its summary
     ShortcutWithFile(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier, path);
     QVERIFY(messages.errors.empty());
-    const QString text = Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    QVERIFY(text.contains(QStringLiteral("Все 12 значений листа совпадают с вычисленными.")));
+    const QString text =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     QVERIFY2(text.contains(form->windowTitle()), qPrintable(text));
-    for (const QString& value : AllTexts()) {
-        QVERIFY2(text.contains(value), qPrintable(value));
+    // Each row of the table on a line of its own, its values in the order of
+    // the columns; the agreement's lines word for word.
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        lines << line.simplified();
     }
-    const auto agreement = DocumentOf(form)->Description().agreement(*form);
-    QVERIFY(agreement.has_value());
-    for (const std::string& line : AgreementLines(*agreement)) {
-        QVERIFY2(text.contains(QString::fromStdString(line)), line.c_str());
+    for (const QString& row : case_.table.mid(1)) {
+        const QString values = row.split(QLatin1Char('\t'), Qt::SkipEmptyParts).join(' ');
+        // The Gauss mean Y carries the mark of its note under the table.
+        QVERIFY2(lines.contains(values) || lines.contains(values + QStringLiteral(" *")),
+                 qPrintable(values));
     }
+    // A line too long for the page wraps onto the next.
+    const QString flowing = text.simplified();
+    for (const QString& line : case_.agreement) {
+        QVERIFY2(flowing.contains(line), qPrintable(line));
+    }
+    QVERIFY(flowing.contains(QStringLiteral("Все 12 значений листа совпадают с вычисленными.")));
     QVERIFY(Run(QStringLiteral("pdfinfo"), {path}).contains(QRegularExpression("Pages: +1\n")));
     // The list of images has only its two heading lines.
     QCOMPARE(Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).count('\n'), 2);
     // The means' tooltips show the same figures.
     QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), Field("Xp")->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(Field("Xp"), &hover);
-    QVERIFY(QToolTip::text().contains(QString::fromStdString(AgreementLines(*agreement)[2])));
+    // Checked, the mean's verdict comes first, then the agreement.
+    const QString tip = QToolTip::text();
+    QVERIFY2(tip.startsWith(QStringLiteral("Верно.\n")) &&
+                 tip.endsWith(QLatin1Char('\n') + case_.agreement.join(QLatin1Char('\n'))),
+             qPrintable(tip));
 }
 
 void SheetWindowTestBase::copySheetPutsTheTableOnTheClipboard() {
@@ -472,16 +490,8 @@ void SheetWindowTestBase::copySheetPutsTheTableOnTheClipboard() {
     Compute();
     PressInField(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    const QStringList rows = data->text().split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(rows.size(), 8);  // headings, six rows, the means
-    QStringList cells;
-    for (const QString& row : rows) {
-        QCOMPARE(row.count('\t'), 6);
-        cells << row.split('\t');
-    }
-    for (const QString& value : AllTexts()) {
-        QVERIFY2(cells.contains(value), qPrintable(value));
-    }
+    // Headings, six rows, the means: each value in its own row and column.
+    QCOMPARE(data->text().split('\n', Qt::SkipEmptyParts), case_.table);
     QCOMPARE(data->html().count(QStringLiteral("<tr>")), 8);
 }
 
@@ -514,7 +524,9 @@ void SheetWindowTestBase::checkMarksEachWrittenValueInsideItsField() {
     const QString verdict =
         QStringLiteral("Расходится.\nДолжно быть %1; в листе 1").arg(expected_mean);
     QVERIFY2(QToolTip::text().startsWith(verdict), qPrintable(QToolTip::text()));
-    QVERIFY(QToolTip::text().contains(QStringLiteral("\nЛинейное расхождение")));
+    // A result typed over the computed one: the sheet is no longer current.
+    QVERIFY(
+        QToolTip::text().contains(QStringLiteral("\n") + QString::fromUtf8(document::kStaleSheet)));
     // The Gauss mean Y says it is formed from the uncut values.
     QCOMPARE(QToolTip::text().contains(QStringLiteral("из неотброшенных")),
              qstrcmp(DocumentOf(form)->Description().method.key, "gauss") == 0);
@@ -530,6 +542,106 @@ void SheetWindowTestBase::checkMarksEachWrittenValueInsideItsField() {
     PressInField(Qt::Key_F7, Qt::NoModifier);
     QCOMPARE(messages.messages.back(), std::string(kMissingInputMessage));
     QVERIFY(form->findChildren<QWidget*>(QStringLiteral("checkMark")).isEmpty());
+}
+
+// Results that no longer belong to the inputs beside them keep the window as
+// it is, but the page, the copied sheet and the tooltips say so.
+void SheetWindowTestBase::resultsThatNoLongerBelongToTheInputsAreFlagged() {
+    RecordedMessages messages;
+    QTemporaryDir folder;
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    document::SheetDocument* sheet = DocumentOf(form);
+    const QString stale = QString::fromUtf8(document::kStaleSheet);
+    const auto flagged = [&] { return sheet->Snapshot().trust.stale == stale; };
+    QVERIFY(!flagged());  // the worked example shows no results yet
+    Compute();
+    QVERIFY(!flagged() && !sheet->Snapshot().trust.agreement.isEmpty());
+
+    // An input edited: the page's first line, no agreement, the tooltip.
+    const QString typed = Field(case_.emptied)->text();
+    Field(case_.emptied)->setText(QStringLiteral("1"));
+    QVERIFY(flagged() && sheet->Snapshot().trust.agreement.isEmpty());
+    const QString path = folder.filePath(QStringLiteral("stale.pdf"));
+    ShortcutWithFile(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier, path);
+    const QString text = Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY2(text.startsWith(stale), qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("Согласие двух определений")));
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), Field("Yp")->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(Field("Yp"), &hover);
+    QVERIFY(QToolTip::text().startsWith(stale));
+    PressInField(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(QApplication::clipboard()->text().startsWith(stale + QLatin1Char('\n')));
+    Field(case_.emptied)->setText(typed);  // the same texts again
+    QVERIFY(!flagged());
+
+    // A run that ends in a fault part-way, even with the inputs put back.
+    QStringList before;
+    for (const auto& [name, fault] : case_.fault) {
+        before << Field(name)->text();
+        Field(name)->setText(QString::fromUtf8(fault));
+    }
+    Compute();
+    QCOMPARE(messages.errors.size(), size_t{1});
+    QVERIFY(flagged());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        Field(case_.fault[i].first)->setText(before[i]);
+    }
+    QVERIFY(flagged());
+    Compute();
+    QVERIFY(!flagged());
+    Click(case_.clear);  // no results: nothing to flag
+    QVERIFY(!flagged() && sheet->Snapshot().trust.agreement.isEmpty());
+}
+
+// A saved sheet records its separator; opened under another, only its
+// numbers take that one, and the way back gives the very same bytes.
+void SheetWindowTestBase::filesTravelBetweenDecimalSeparators() {
+    RecordedMessages messages;
+    QTemporaryDir folder;
+    document::SheetDocument* sheet = DocumentOf(form);
+    const document::Method& method = sheet->Description().method;
+    const QStringList names = sheet->Description().FieldNames();
+    const auto read = [&](const QByteArray& bytes) {
+        return std::get<QStringList>(document::ReadSheet(bytes, method, names));
+    };
+    Compute();
+    QStringList typed = sheet->Texts();
+    typed[0] = QStringLiteral("1.5");    // a number only where decimals take a full stop
+    typed[1] = QStringLiteral("1,2,3");  // no number anywhere
+    document::TypedSeparator comma, full_stop, comma_again;
+    const QByteArray saved =
+        comma.Record(document::WriteSheet(method, names, typed), names, typed, ",");
+    const QStringList there = full_stop.Adopt(saved, names, read(saved), ".");
+    QStringList expected = typed;
+    expected.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+    expected[1] = typed[1];
+    QCOMPARE(there, expected);
+    const QByteArray resaved =
+        full_stop.Record(document::WriteSheet(method, names, there), names, there, ".");
+    const QStringList back = comma_again.Adopt(resaved, names, read(resaved), ",");
+    QCOMPARE(back, typed);
+    QCOMPARE(comma_again.Record(document::WriteSheet(method, names, back), names, back, ","),
+             saved);
+    // A file without the record is read as it is.
+    const QByteArray old = document::WriteSheet(method, names, there);
+    QCOMPARE(document::TypedSeparator().Adopt(old, names, read(old), ","), there);
+
+    // The computed sheet saved under a full stop opens here as it was typed
+    // here, its results belonging to it, and computes.
+    const QStringList computed = sheet->Texts();
+    const QString path = folder.filePath(QStringLiteral("full-stop.zas"));
+    QStringList stopped = computed;
+    stopped.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+    WriteFile(path, document::TypedSeparator().Record(document::WriteSheet(method, names, stopped),
+                                                      names, stopped, "."));
+    Click(case_.clear);
+    QVERIFY(sheet->OpenFile(path));
+    QCOMPARE(sheet->Texts(), computed);
+    QVERIFY(sheet->Snapshot().trust.stale.isEmpty());
+    Compute();
+    QCOMPARE(Outputs(), case_.worked_example);
+    QVERIFY(messages.errors.empty());
 }
 
 }  // namespace zas::testing

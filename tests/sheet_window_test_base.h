@@ -25,6 +25,8 @@ struct SheetCase {
     std::vector<FieldRow> fields;  // in tab order
     QStringList outputs;           // the twelve outputs
     QStringList worked_example;    // their texts after Compute, in that order
+    QStringList table;             // the copied sheet after Compute, row by row
+    QStringList agreement;         // and its agreement's lines
     QStringList tab_order;         // every control Tab visits
     const char* compute;
     const char* clear;
@@ -33,6 +35,8 @@ struct SheetCase {
     std::vector<std::pair<const char*, const char*>> names;
     const char* emptied;                             // an input left empty
     std::pair<const char*, const char*> unreadable;  // field, text
+    // Inputs that end a run in a fault after some results are written.
+    std::vector<std::pair<const char*, const char*>> fault;
 };
 
 class SheetWindowTestBase : public QObject {
@@ -75,6 +79,8 @@ class SheetWindowTestBase : public QObject {
     void aRefusedFileLeavesTheSheetAsItWas();
     void thePdfPageHoldsEveryValueAndTheAgreement();
     void copySheetPutsTheTableOnTheClipboard();
+    void resultsThatNoLongerBelongToTheInputsAreFlagged();
+    void filesTravelBetweenDecimalSeparators();
     void checkMarksEachWrittenValueInsideItsField();
 
   private:

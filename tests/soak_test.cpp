@@ -759,7 +759,9 @@ class SoakTest : public QObject {
         actions_ = FromEnvironment("ZAS_SOAK_ACTIONS", kDefaultActions);
         zas::ui::Application application;
         zas::ui::CreateForms(application);
-        zas::SetDecimalSeparator(",");
+        // The samples' comma, whatever the locale the test runs in.
+        Form2->SetDecimalSeparator(",");
+        Form3->SetDecimalSeparator(",");
         Walk walk(seed, actions_);
         const QString failure = walk.Run(application);
         if (!failure.isEmpty()) {

@@ -9,6 +9,7 @@
 
 #include "app/document/sheet_description.h"
 #include "app/document/sheet_format.h"
+#include "app/document/sheet_locale.h"
 #include "arith/errors.h"
 #include "arith/number_text.h"
 #include "check/csv.h"
@@ -28,7 +29,9 @@ class FileFields : public WorksheetFields {
     void SetText(std::string_view name, const std::string& text) override {
         texts.insert_or_assign(std::string(name), text);
     }
+    std::string_view DecimalSeparator() const override { return separator; }
     std::map<std::string, std::string, std::less<>> texts;
+    std::string separator;
 };
 
 // What the computation would show in a message box, kept instead.
@@ -115,8 +118,11 @@ int CheckFiles(const std::vector<std::string>& paths, bool csv, bool russian, st
     std::vector<QString> files;
     int code = Expand(paths, files, russian, err) ? 0 : 2;
     // Numbers are read and written with the user's decimal separator, as
-    // the windows do.
-    SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+    // the windows do it.
+    QString separator = QLocale::system().decimalPoint();
+    if (!IsUsableSeparator(separator.toStdString())) {
+        separator = QStringLiteral(",");  // the samples', as the sheets keep it
+    }
     KeptMessages messages;
     const auto write = [out](const std::string& text) { std::fputs(text.c_str(), out); };
     if (csv) {
@@ -148,10 +154,14 @@ int CheckFiles(const std::vector<std::string>& paths, bool csv, bool russian, st
             refuse(refusal->message, "", "unreadable", 2);
             continue;
         }
+        // As Open reads it: numbers typed where decimals are written
+        // otherwise take the separator used here.
+        const QStringList texts =
+            TypedSeparator().Adopt(content, names, std::get<QStringList>(read), separator);
         FileFields fields;
+        fields.separator = separator.toStdString();
         for (qsizetype i = 0; i < names.size(); ++i) {
-            fields.texts.emplace(names[i].toStdString(),
-                                 std::get<QStringList>(read)[i].toStdString());
+            fields.texts.emplace(names[i].toStdString(), texts[i].toStdString());
         }
         const std::string method = sheet.method.key;
         if (!csv) {

@@ -2,41 +2,34 @@
 #include "app/document/sheet_description.h"
 
 #include "gauss/gauss_agreement.h"
+#include "gauss/gauss_fields.h"
 #include "jung/jung_agreement.h"
+#include "jung/jung_fields.h"
 
 namespace zas::document {
 
+QString FieldName(const SheetField& field) {
+    return QString::fromLatin1(field.name.data(), static_cast<qsizetype>(field.name.size()));
+}
+
 QStringList SheetDescription::FieldNames() const {
     QStringList names;
-    for (const SheetRow& row : rows) {
-        for (const char* name :
-             {row.angle[0], row.angle[1], row.angle[2], row.x, row.ratio, row.y}) {
-            if (*name != '\0') {
-                names << QString::fromLatin1(name);
-            }
-        }
+    for (const SheetField& field : fields) {
+        names << FieldName(field);
     }
-    names << QString::fromLatin1(means[0]) << QString::fromLatin1(means[1]);
     return names;
+}
+
+QString SheetDescription::FieldAt(SheetRow row, SheetColumn column) const {
+    const SheetField* field = zas::FieldAt(fields, row, column);
+    return field != nullptr ? FieldName(*field) : QString();
 }
 
 const SheetDescription& JungSheet() {
     // The first triangle is lettered in Cyrillic, the second in Latin, as on
     // the sheet; each P row carries the sum of the cotangents above it.
     static const SheetDescription sheet{
-        kJung,
-        "Углы β",
-        "ctg β",
-        {
-            {"А", true, {"EAg", "EAm", "EAs"}, "EXa", "Ectgb2", "EYa"},
-            {"В", true, {"EBg", "EBm", "EBs"}, "EXb", "Ectgb1", "EYb"},
-            {"Р", false, {"", "", ""}, "EXp1", "Eb1b2", "EYp1"},
-            {"B", true, {"EBbg", "EBbm", "Ebbs"}, "EXbb", "Ectgbb2", "EYbb"},
-            {"C", true, {"ECg", "ECm", "ECs"}, "EXc", "Ectgbb1", "EYc"},
-            {"P", false, {"", "", ""}, "EXpp1", "Ebb1bb2", "EYpp1"},
-        },
-        {"Xp", "Yp"},
-        &JungAgreement,
+        kJung, "Углы β", "ctg β", {"А", "В", "Р", "B", "C", "P"}, jung::kFields, &JungAgreement,
     };
     return sheet;
 }
@@ -44,19 +37,8 @@ const SheetDescription& JungSheet() {
 const SheetDescription& GaussSheet() {
     // Each P row carries the difference of the tangents above it.
     static const SheetDescription sheet{
-        kGauss,
-        "Дирекционные углы α",
-        "tg α",
-        {
-            {"А", true, {"EAg", "EAm", "EAs"}, "EXA", "Etga1", "EYa"},
-            {"В", true, {"EBg", "EBm", "EBs"}, "EXb", "Etga2", "EYb"},
-            {"Р", false, {"", "", ""}, "EXp", "Etga1a2", "EYp"},
-            {"B", true, {"EBbg", "EBbm", "EBbs"}, "EXbb", "Etgaa1", "EYbb"},
-            {"C", true, {"ECg", "ECm", "ECs"}, "EXc", "Etgaa2", "EYc"},
-            {"P", false, {"", "", ""}, "EXpp", "Etgaa1aa2", "EYpp"},
-        },
-        {"Xp", "Yp"},
-        &GaussAgreement,
+        kGauss,         "Дирекционные углы α", "tg α", {"А", "В", "Р", "B", "C", "P"},
+        gauss::kFields, &GaussAgreement,
     };
     return sheet;
 }

@@ -1,39 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the document needs to know of a worksheet: its method, its rows as the
-// paper sheet has them (by field name), and its agreement of the two
-// determinations.
+// What the document needs to know of a worksheet: its method, its fields as
+// the paper sheet has them (the sheet's table of fields, arith/sheet_fields.h),
+// the letters of its rows, and its agreement of the two determinations.
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
-#include <vector>
 
 #include "agreement/agreement.h"
 #include "app/document/sheet_format.h"
+#include "arith/sheet_fields.h"
 
 namespace zas::document {
-
-// One row of the sheet's table; an empty name leaves its cell blank.
-struct SheetRow {
-    const char* point;                 // А, В, Р, B, C, P
-    bool input;                        // a control point: red letter and inputs
-    std::array<const char*, 3> angle;  // degrees, minutes, seconds
-    const char* x;
-    const char* ratio;  // the cotangent or tangent, or their sum or difference
-    const char* y;
-};
 
 struct SheetDescription {
     Method method;
     const char* angle_heading;  // «Углы β», «Дирекционные углы α»
     const char* ratio_heading;  // «ctg β», «tg α»
-    std::vector<SheetRow> rows;
-    std::array<const char*, 2> means;  // X, Y
+    // The point letter of each row above the means: А, В, Р, B, C, P.
+    std::array<const char*, 6> points;
+    const SheetFields& fields;
     std::optional<Agreement> (*agreement)(const WorksheetFields&);
 
     // The 32 field names: the rows' in reading order, then the means.
     QStringList FieldNames() const;
+    // The name of the field at a row and column, or an empty string where
+    // the sheet leaves the cell blank.
+    QString FieldAt(SheetRow row, SheetColumn column) const;
 };
+
+// A field's component name as the toolkit holds it.
+QString FieldName(const SheetField& field);
 
 const SheetDescription& JungSheet();
 const SheetDescription& GaussSheet();

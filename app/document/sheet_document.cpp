@@ -56,9 +56,8 @@ QString SheetFilter() {
     return QStringLiteral("Листы засечки (*.zas);;Все файлы (*)");
 }
 
-QString Report(const QString& message) {
+void Report(const QString& message) {
     ReportError(message.toStdString());
-    return message;
 }
 
 }  // namespace
@@ -105,9 +104,11 @@ SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& d
     for (QPushButton* button : sheet_->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
         connect(button, &QAbstractButton::clicked, this, &SheetDocument::ClearMarks);
     }
-    for (const char* mean : description_.means) {
-        means_ << Field(QString::fromLatin1(mean));
+    for (const SheetColumn column : {SheetColumn::kX, SheetColumn::kY}) {
+        means_ << Field(description_.FieldAt(SheetRow::kMeans, column));
     }
+    connect(sheet_, &ui::WorksheetForm::ComputeReturned, this,
+            [this] { currency_.Check(*sheet_, description_, Texts()); });
 }
 
 SheetDocument::~SheetDocument() {
@@ -139,14 +140,8 @@ QLineEdit* SheetDocument::Field(const QString& name) const {
     return sheet_->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
 }
 
-QStringList SheetDocument::AgreementNow() const {
-    QStringList lines;
-    if (const auto agreement = description_.agreement(*sheet_)) {
-        for (const std::string& line : AgreementLines(*agreement)) {
-            lines << QString::fromStdString(line);
-        }
-    }
-    return lines;
+SheetTrust SheetDocument::TrustNow() const {
+    return JudgeSheet(*sheet_, description_, currency_.Current(Texts()));
 }
 
 QStringList SheetDocument::Texts() const {
@@ -164,7 +159,7 @@ SheetSnapshot SheetDocument::Snapshot() const {
     for (const QString& name : names_) {
         snapshot.texts.insert(name, Field(name)->text());
     }
-    snapshot.agreement = AgreementNow();
+    snapshot.trust = TrustNow();
     for (auto mark = marks_.cbegin(); mark != marks_.cend(); ++mark) {
         snapshot.marks.insert(mark.key()->objectName(), mark->verdict);
     }
@@ -198,11 +193,15 @@ bool SheetDocument::OpenBytes(const QByteArray& bytes, const QString& path) {
         Report(refusal->message);
         return false;
     }
-    const QStringList& texts = std::get<QStringList>(read);
+    // Numbers typed where decimals are written otherwise take the separator
+    // used here.
+    const QStringList texts =
+        typed_.Adopt(bytes, names_, std::get<QStringList>(read), LocalSeparator(*sheet_));
     ClearMarks();
     for (qsizetype i = 0; i < names_.size(); ++i) {
         Field(names_[i])->setText(texts[i]);
     }
+    currency_.Check(*sheet_, description_, Texts());
     file_name_ = QFileInfo(path).absoluteFilePath();
     return true;
 }
@@ -227,7 +226,8 @@ bool SheetDocument::SaveFile(const QString& path) {
     // Written beside the file and put in its place only when whole: a failed
     // save leaves the older file as it was.
     QSaveFile file(path);
-    const QByteArray bytes = WriteSheet(description_.method, names_, Texts());
+    const QByteArray bytes = typed_.Record(WriteSheet(description_.method, names_, Texts()), names_,
+                                           Texts(), LocalSeparator(*sheet_));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         Report(QStringLiteral("Не удалось сохранить лист в файл «%1», и прежний файл не изменён.")
                    .arg(QFileInfo(path).fileName()));
@@ -296,7 +296,7 @@ void SheetDocument::CheckSheet() {
     if (!checked) {
         return;
     }
-    const QStringList agreement = AgreementNow();
+    const QStringList agreement = TooltipLines(TrustNow());
     for (const check::FieldVerdict& verdict : checked->fields) {
         QLineEdit* field = Field(QString::fromStdString(verdict.field));
         Mark mark{new CheckMark(field, verdict.verdict), verdict.verdict,
@@ -346,9 +346,9 @@ bool SheetDocument::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (event->type() == QEvent::ToolTip && means_.contains(watched)) {
-        // Worked out from the texts at this moment, so never stale.
+        // Worked out from the texts at this moment.
         auto* help = static_cast<QHelpEvent*>(event);
-        QStringList lines = AgreementNow();
+        QStringList lines = TooltipLines(TrustNow());
         // A checked mean: its verdict comes first.
         const auto mark = marks_.constFind(static_cast<QLineEdit*>(watched));
         if (mark != marks_.cend()) {

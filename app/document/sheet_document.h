@@ -2,7 +2,8 @@
 // The worksheet as a document: saved and opened as a .zas file, printed,
 // exported to PDF and copied whole, through window-wide actions with their
 // shortcuts, in the sheet's context menu and at the end of every field's.
-// The means' tooltips show the agreement of the two determinations.
+// The means' tooltips show the agreement of the two determinations, or that
+// the results no longer belong to the inputs (app/document/sheet_trust.h).
 #pragma once
 
 #include <QMap>
@@ -11,7 +12,9 @@
 #include <QStringList>
 
 #include "app/document/sheet_description.h"
+#include "app/document/sheet_locale.h"
 #include "app/document/sheet_page.h"
+#include "app/document/sheet_trust.h"
 
 class QAction;
 class QLineEdit;
@@ -75,8 +78,9 @@ class SheetDocument : public QObject {
 
     QLineEdit* Field(const QString& name) const;
     void RemoveMark(QLineEdit* field);
-    // The agreement block worked out from the texts at this moment, or none.
-    QStringList AgreementNow() const;
+    // What the page says of the figures, worked out from the texts at this
+    // moment.
+    SheetTrust TrustNow() const;
     void AddAction(const char* caption, const QKeySequence& keys, void (SheetDocument::*run)());
 
     ui::WorksheetForm* sheet_;
@@ -87,6 +91,8 @@ class SheetDocument : public QObject {
     QObjectList means_;
     QMap<QLineEdit*, Mark> marks_;
     QString check_summary_;
+    Currency currency_;
+    TypedSeparator typed_;
 };
 
 // The file dialog's starting folder: the one used last in this run, else the

@@ -7,6 +7,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
+#include <utility>
 
 #include "app/document/check_marks.h"
 
@@ -31,29 +33,36 @@ struct Cell {
     const check::Verdict* mark = nullptr;  // on a checked sheet's written value
 };
 
-// The table's rows below the headings: each sheet row, then the means.
+// The table's rows below the headings: each sheet row, then the means. What
+// the surveyor types is red, as on the sheet, and so is the letter of a row
+// that holds it.
 std::vector<std::array<Cell, 7>> BodyRows(const SheetSnapshot& sheet) {
+    const SheetDescription& description = *sheet.description;
+    const auto cell = [&](SheetRow row, SheetColumn column) {
+        const SheetField* field = FieldAt(description.fields, row, column);
+        if (field == nullptr) {
+            return Cell{};
+        }
+        const QString name = FieldName(*field);
+        const auto mark = sheet.marks.constFind(name);
+        return Cell{sheet.texts.value(name).trimmed(), field->input ? kRed : QColor(Qt::black),
+                    false, mark != sheet.marks.cend() ? &mark.value() : nullptr};
+    };
     std::vector<std::array<Cell, 7>> rows;
-    const auto text = [&](const char* name) {
-        return *name == '\0' ? QString() : sheet.texts.value(QString::fromLatin1(name)).trimmed();
-    };
-    const auto mark = [&](const char* name) -> const check::Verdict* {
-        const auto found = sheet.marks.constFind(QString::fromLatin1(name));
-        return found != sheet.marks.cend() ? &found.value() : nullptr;
-    };
-    for (const SheetRow& row : sheet.description->rows) {
-        const QColor colour = row.input ? kRed : QColor(Qt::black);
-        rows.push_back({Cell{QString::fromUtf8(row.point), colour, true},
-                        Cell{text(row.angle[0]), colour}, Cell{text(row.angle[1]), colour},
-                        Cell{text(row.angle[2]), colour},
-                        Cell{text(row.x), colour, false, mark(row.x)},
-                        Cell{text(row.ratio), Qt::black, false, mark(row.ratio)},
-                        Cell{text(row.y), colour, false, mark(row.y)}});
+    for (std::size_t r = 0; r < description.points.size(); ++r) {
+        const auto row = static_cast<SheetRow>(r);
+        const Cell x = cell(row, SheetColumn::kX);
+        rows.push_back({Cell{QString::fromUtf8(description.points[r]), x.colour, true},
+                        cell(row, SheetColumn::kDegrees), cell(row, SheetColumn::kMinutes),
+                        cell(row, SheetColumn::kSeconds), x, cell(row, SheetColumn::kRatio),
+                        cell(row, SheetColumn::kY)});
     }
-    const auto& means = sheet.description->means;
+    const auto mean = [&](SheetColumn column) {
+        const Cell value = cell(SheetRow::kMeans, column);
+        return Cell{value.text, kGreen, true, value.mark};
+    };
     rows.push_back({Cell{QStringLiteral("Средние:"), kGreen, true}, Cell{}, Cell{}, Cell{},
-                    Cell{text(means[0]), kGreen, true, mark(means[0])}, Cell{},
-                    Cell{text(means[1]), kGreen, true, mark(means[1])}});
+                    mean(SheetColumn::kX), Cell{}, mean(SheetColumn::kY)});
     return rows;
 }
 
@@ -85,14 +94,26 @@ class Page {
                                   .elidedText(text.left(400), Qt::ElideRight, box.width() - k_);
         painter_.drawText(box, align | Qt::TextSingleLine, shown);
     }
-    // Text wrapped at word boundaries within a width; returns the height it
-    // took, in millimetres.
-    double Wrapped(double x, double y, double w, const QString& text) {
-        painter_.setPen(Qt::black);
-        const QRectF box = Box(x, y, w, 60);
+    // Text on one line, its font made smaller until it fits the box.
+    void FittedText(const QRectF& box, const QString& text, const QColor& colour) {
+        QFont font = painter_.font();
+        while (font.pointSizeF() > 6 &&
+               QFontMetricsF(font, painter_.device()).horizontalAdvance(text) > box.width()) {
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        }
+        painter_.setFont(font);
+        painter_.setPen(colour);
+        painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    }
+    // Text wrapped at word boundaries within a width, from its top; returns
+    // the height it took, in millimetres.
+    double Paragraph(double x, double y, double w, const QString& text, const QColor& colour) {
+        painter_.setPen(colour);
         const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-        const QRectF used = painter_.boundingRect(box, flags, text);
-        painter_.drawText(box, flags, text);
+        const QRectF box = Box(x, y, w, 200);
+        const QString shown = text.left(1000);
+        const QRectF used = painter_.boundingRect(box, flags, shown);
+        painter_.drawText(box, flags, shown);
         return used.height() / k_;
     }
     // A check mark at the left end of a cell, 3.5 mm square.
@@ -132,6 +153,11 @@ bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet) {
     for (const double w : kColumns) {
         width += w;
     }
+    if (!sheet.trust.stale.isEmpty()) {
+        // Above everything else, so that it is read first.
+        page.Font(11, true);
+        page.FittedText(page.Box(kLeft, kTop - 10, width, 8), sheet.trust.stale, kRed);
+    }
     page.Font(14, true);
     page.Text(page.Box(kLeft, kTop, width, 10), sheet.title, Qt::AlignHCenter | Qt::AlignVCenter,
               Qt::black);
@@ -163,7 +189,10 @@ bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet) {
         x += kColumns[c];
     }
 
-    const std::vector<std::array<Cell, 7>> rows = BodyRows(sheet);
+    std::vector<std::array<Cell, 7>> rows = BodyRows(sheet);
+    if (!sheet.trust.mean_y_note.isEmpty() && !rows.back()[6].text.isEmpty()) {
+        rows.back()[6].text += QStringLiteral(" *");  // see the note under the table
+    }
     double y = top + 2 * kRowHeight;
     for (const auto& row : rows) {
         x = kLeft;
@@ -207,19 +236,60 @@ bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet) {
         }
     }
 
-    // The agreement of the two determinations, below the table.
-    y = bottom + 8;
-    for (qsizetype i = 0; i < sheet.agreement.size(); ++i) {
-        page.Font(10, i == 0);
-        page.Text(page.Box(kLeft, y, width, 6), sheet.agreement[i],
-                  Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
-        y += 6;
+    // How to read the table, right under it.
+    y = bottom + 2;
+    page.Font(9, false);
+    y += page.Paragraph(kLeft, y, width, sheet.trust.table_note, Qt::black);
+    if (!sheet.trust.mean_y_note.isEmpty()) {
+        y += page.Paragraph(kLeft, y, width, QStringLiteral("* ") + sheet.trust.mean_y_note,
+                            Qt::black);
     }
-    // A checked sheet's summary, below it.
-    y += sheet.agreement.isEmpty() ? 0 : 4;
+
+    // The agreement of the two determinations, with its verdicts.
+    y += 5;
+    for (qsizetype i = 0; i < sheet.trust.agreement.size(); ++i) {
+        page.Font(10, i == 0);
+        y += page.Paragraph(kLeft, y, width, sheet.trust.agreement[i], Qt::black) + 1;
+    }
+
+    // Doubtful inputs: at most a dozen lines, the rest counted.
+    const QStringList& remarks = sheet.trust.remarks;
+    if (!remarks.isEmpty()) {
+        y += 4;
+        page.Font(10, true);
+        y += page.Paragraph(kLeft, y, width, QString::fromUtf8(kRemarksHeading), kRed) + 1;
+        page.Font(10, false);
+        constexpr qsizetype kShown = 12;
+        for (qsizetype i = 0; i < std::min(remarks.size(), kShown); ++i) {
+            y += page.Paragraph(kLeft, y, width, remarks[i], kRed) + 1;
+        }
+        if (remarks.size() > kShown) {
+            y += page.Paragraph(
+                     kLeft, y, width,
+                     QStringLiteral("…и ещё замечаний: %1.").arg(remarks.size() - kShown), kRed) +
+                 1;
+        }
+    }
+
+    // A checked sheet's summary.
+    if (!sheet.check_summary.isEmpty()) {
+        y += 4;
+    }
     for (qsizetype i = 0; i < sheet.check_summary.size(); ++i) {
         page.Font(10, i == 0);
-        y += page.Wrapped(kLeft, y + 1, width, sheet.check_summary[i]) + 2;
+        y += page.Paragraph(kLeft, y, width, sheet.check_summary[i], Qt::black) + 1;
+    }
+
+    // The report's own lines, left blank to be filled in by hand.
+    y += 10;
+    page.Font(10, false);
+    const std::pair<const char*, double> blanks[] = {
+        {"Объект:", width}, {"Вычислил:", 110}, {"Проверил:", 110}, {"Дата:", 70}};
+    for (const auto& [caption, end] : blanks) {
+        page.Text(page.Box(kLeft, y, 30, 7), QString::fromUtf8(caption),
+                  Qt::AlignLeft | Qt::AlignBottom, Qt::black);
+        page.Line(kLeft + 22, y + 7, kLeft + end, y + 7, 0.2);
+        y += 10;
     }
     return painter.end();
 }
@@ -235,6 +305,10 @@ QMimeData* TableMimeData(const SheetSnapshot& sheet) {
                           headings[6]};
     QString tsv = header.join(QLatin1Char('\t')) + QLatin1Char('\n');
     QString html = QStringLiteral("<table border=\"1\">\n<tr>");
+    if (!sheet.trust.stale.isEmpty()) {
+        tsv.prepend(sheet.trust.stale + QLatin1Char('\n'));
+        html.prepend(QStringLiteral("<p><b>%1</b></p>\n").arg(sheet.trust.stale.toHtmlEscaped()));
+    }
     for (const QString& heading : header) {
         html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet as one A4 portrait page (printed or exported to PDF) and as a
-// table on the clipboard: what the sheet shows at one moment.
+// table on the clipboard: what the sheet shows at one moment. A sheet whose
+// results no longer belong to its inputs says so in its first line.
 #pragma once
 
 #include <QDateTime>
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include "app/document/sheet_description.h"
+#include "app/document/sheet_trust.h"
 #include "check/sheet_check.h"
 
 class QMimeData;
@@ -20,7 +22,7 @@ struct SheetSnapshot {
     const SheetDescription* description = nullptr;
     QString title;                 // the window's title
     QMap<QString, QString> texts;  // by field name
-    QStringList agreement;         // the agreement block's lines, or none
+    SheetTrust trust;              // what the page says of the figures
     // A checked sheet's marks, by field name, and the check's summary.
     QMap<QString, check::Verdict> marks;
     QStringList check_summary;
@@ -32,7 +34,8 @@ struct SheetSnapshot {
 bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet);
 
 // The table as tab-separated text and as HTML: a header row, then one row
-// per row of the sheet with its point letter, then the means.
+// per row of the sheet with its point letter, then the means; before them,
+// the line that says the results no longer belong to the inputs, if so.
 QMimeData* TableMimeData(const SheetSnapshot& sheet);
 
 }  // namespace zas::document
