@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/document/check_command.h"
+
 namespace zas::ui {
 namespace {
 
@@ -33,11 +35,22 @@ const char* Variable(const char* name) {
 
 constexpr const char* kUsageRussian =
     "Использование: zasechka [ПАРАМЕТРЫ Qt] [--] [ФАЙЛ.zas] | --help | --version\n"
+    "       zasechka --check [--format=csv] ПУТЬ...\n"
     "Прямая засечка по формулам Юнга и по формулам Гаусса: координаты новой\n"
     "точки P по координатам пунктов A, B, C и углам, измеренным на них.\n"
     "Числа вводятся и показываются с десятичным разделителем локали (LC_NUMERIC).\n"
     "\n"
     "  ФАЙЛ.zas   открыть сохранённый лист\n"
+    "  --check ПУТЬ...\n"
+    "             проверить листы, заполненные вручную: файлы .zas и папки с ними;\n"
+    "             каждое значение сравнивается с вычисленным, называется первое\n"
+    "             расхождение в каждом определении; без экрана. Код выхода: 0 — всё\n"
+    "             верно, 1 — есть расхождения или лист не вычисляется, 2 — файл\n"
+    "             не читается или командная строка неверна\n"
+    "  --format=csv\n"
+    "             с --check: строки для журнала (UTF-8 с BOM, разделитель «;»):\n"
+    "             file;method;field;name;expected;given;verdict, вердикт ok, differs,\n"
+    "             missing; строка итога по файлу: ok, differs, uncomputable, unreadable\n"
     "  --help     показать эту справку и выйти\n"
     "  --version  показать версию и выйти\n"
     "  --         дальше только имя файла, даже если оно начинается с «-»\n"
@@ -47,12 +60,24 @@ constexpr const char* kUsageRussian =
 
 constexpr const char* kUsageEnglish =
     "Usage: zasechka [QT OPTIONS] [--] [FILE.zas] | --help | --version\n"
+    "       zasechka --check [--format=csv] PATH...\n"
     "The forward intersection by Jung's formulas and by Gauss's formulas: the\n"
     "coordinates of a new point P from control points A, B, C and the angles\n"
     "measured at them. The interface is Russian; numbers are typed and shown\n"
     "with the decimal separator of the locale (LC_NUMERIC).\n"
     "\n"
     "  FILE.zas   open a saved worksheet\n"
+    "  --check PATH...\n"
+    "             check worksheets filled in by hand: .zas files and folders of them;\n"
+    "             each value is compared with the computed one and the first\n"
+    "             discrepancy of each determination named; no display needed. Exit\n"
+    "             code: 0 all agree, 1 a value differs or a sheet cannot be computed,\n"
+    "             2 a file cannot be read or the command line is wrong\n"
+    "  --format=csv\n"
+    "             with --check: rows for a grade book (UTF-8 with a BOM, \";\" between\n"
+    "             fields): file;method;field;name;expected;given;verdict, the verdict\n"
+    "             ok, differs, missing; a summary row per file: ok, differs,\n"
+    "             uncomputable, unreadable\n"
     "  --help     show this help and exit\n"
     "  --version  show the version and exit\n"
     "  --         only the file name follows, even one that begins with \"-\"\n"
@@ -82,6 +107,9 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
             if (!line.file && !argument.empty()) {
                 line.file = argument;
             }
+            if (!argument.empty()) {
+                line.paths.push_back(argument);
+            }
             continue;
         }
         if (argument == "--") {
@@ -92,6 +120,16 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
             line.request =
                 argument == "--help" ? CommandLine::Request::kHelp : CommandLine::Request::kVersion;
             return line;
+        }
+        if (argument == "--check") {
+            line.request = CommandLine::Request::kCheck;
+            continue;
+        }
+        if (argument == "--format=csv" ||
+            (argument == "--format" && i + 1 < arguments.size() && arguments[i + 1] == "csv")) {
+            i += argument == "--format" ? 1 : 0;
+            line.csv = true;
+            continue;
         }
         // -name value, --name value, -name=value, --name=value.
         std::string_view option = argument;
@@ -131,6 +169,16 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
 std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err) {
     const bool russian = RussianMessages();
     switch (line.request) {
+        case CommandLine::Request::kCheck:
+            if (line.paths.empty()) {
+                std::fputs(russian ? "zasechka: --check: не названо ни файла, ни папки; справка: "
+                                     "zasechka --help\n"
+                                   : "zasechka: --check needs a file or a folder; see zasechka "
+                                     "--help\n",
+                           err);
+                return 2;
+            }
+            return document::CheckFiles(line.paths, line.csv, russian, out, err);
         case CommandLine::Request::kHelp:
             std::fputs(russian ? kUsageRussian : kUsageEnglish, out);
             return 0;

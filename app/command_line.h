@@ -18,6 +18,7 @@ struct CommandLine {
         kHelp,     // --help
         kVersion,  // --version
         kRefused,  // an option the program does not know, or one without its value
+        kCheck,    // --check PATH...: saved sheets checked, no windows
     };
     Request request = Request::kRun;
     // For kRefused: the argument as it was typed, and whether it is a known
@@ -31,6 +32,10 @@ struct CommandLine {
     // The saved sheet named: the first argument that is neither an option
     // nor an option's value, or any after "--".
     std::optional<std::string> file;
+    // For kCheck: every argument that is neither an option nor an option's
+    // value, and whether the rows are for a grade book (--format=csv).
+    std::vector<std::string> paths;
+    bool csv = false;
     // The values of -platform and -display, when given.
     std::optional<std::string> platform;
     std::optional<std::string> display;
@@ -43,10 +48,9 @@ struct CommandLine {
 CommandLine ReadCommandLine(const std::vector<std::string>& arguments);
 
 // Answers --help (a short usage, in Russian for a Russian locale) or
-// --version on `out`; names a refused option on `err` (exit code 2); or,
-// with no graphical session to show the windows on, says so on `err` (exit
-// code 1). Returns the exit code when the program ends here, or nothing when
-// the windows are to be shown.
+// --version on `out`; checks the saved sheets of --check; names a refused option on `err` (exit
+// code 2); or, with no graphical session to show the windows on, says so on `err` (exit code 1).
+// Returns the exit code when the program ends here, or nothing when the windows are to be shown.
 std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, std::FILE* err);
 
 // Whether messages are to be in Russian, as the C library chooses their

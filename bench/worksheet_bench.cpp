@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "arith/number_text.h"
+#include "check/sheet_check.h"
 #include "gauss/gauss_calc.h"
 #include "jung/jung_calc.h"
 #include "tests/samples.h"
@@ -33,6 +34,31 @@ void BM_GaussWorkedExample(benchmark::State& state) {
     RunWorksheet(state, zas::ComputeGauss, zas::testing::GaussSample());
 }
 BENCHMARK(BM_GaussWorkedExample);
+
+// Checking a sheet filled in by hand (the worked example with two slips)
+// against one computation of it: the check computes the sheet once on a copy
+// and weighs each written value.
+void CheckWorksheet(benchmark::State& state, const zas::check::Method& method, MapFields fields,
+                    const char* slips) {
+    method.compute(fields);
+    fields.Assign(slips);
+    for (auto _ : state) {
+        fields.reads.clear();
+        benchmark::DoNotOptimize(zas::check::CheckSheet(method, fields));
+    }
+}
+
+void BM_JungCheck(benchmark::State& state) {
+    CheckWorksheet(state, zas::check::JungMethod(), zas::testing::JungSample(),
+                   "Ectgb2=1,25023 EXpp1=2924,53");
+}
+BENCHMARK(BM_JungCheck);
+
+void BM_GaussCheck(benchmark::State& state) {
+    CheckWorksheet(state, zas::check::GaussMethod(), zas::testing::GaussSample(),
+                   "Etga2=0,76947 Etgaa2=6,84964");
+}
+BENCHMARK(BM_GaussCheck);
 
 void BM_StrToFloat(benchmark::State& state) {
     const std::string text = "-1822,81";

@@ -447,6 +447,7 @@ void SheetWindowTestBase::thePdfPageHoldsEveryValueAndTheAgreement() {
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form));
     Compute();
+    PressInField(Qt::Key_F7, Qt::NoModifier);  // a checked sheet prints its summary
     ShortcutWithFile(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier, path);
     QVERIFY(messages.errors.empty());
     const QString text =
@@ -469,13 +470,18 @@ void SheetWindowTestBase::thePdfPageHoldsEveryValueAndTheAgreement() {
     for (const QString& line : case_.agreement) {
         QVERIFY2(flowing.contains(line), qPrintable(line));
     }
+    QVERIFY(flowing.contains(QStringLiteral("Все 12 значений листа совпадают с вычисленными.")));
     QVERIFY(Run(QStringLiteral("pdfinfo"), {path}).contains(QRegularExpression("Pages: +1\n")));
     // The list of images has only its two heading lines.
     QCOMPARE(Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).count('\n'), 2);
     // The means' tooltips show the same figures.
     QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), Field("Xp")->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(Field("Xp"), &hover);
-    QCOMPARE(QToolTip::text(), case_.agreement.join(QLatin1Char('\n')));
+    // Checked, the mean's verdict comes first, then the agreement.
+    const QString tip = QToolTip::text();
+    QVERIFY2(tip.startsWith(QStringLiteral("Верно.\n")) &&
+                 tip.endsWith(QLatin1Char('\n') + case_.agreement.join(QLatin1Char('\n'))),
+             qPrintable(tip));
 }
 
 void SheetWindowTestBase::copySheetPutsTheTableOnTheClipboard() {
@@ -487,6 +493,55 @@ void SheetWindowTestBase::copySheetPutsTheTableOnTheClipboard() {
     // Headings, six rows, the means: each value in its own row and column.
     QCOMPARE(data->text().split('\n', Qt::SkipEmptyParts), case_.table);
     QCOMPARE(data->html().count(QStringLiteral("<tr>")), 8);
+}
+
+void SheetWindowTestBase::checkMarksEachWrittenValueInsideItsField() {
+    RecordedMessages messages;
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    Compute();
+    const char* mean = "Yp";
+    const QString expected_mean = Field(mean)->text();
+    Field(mean)->setText(QStringLiteral("1"));
+    QList<QRect> places;
+    for (const FieldRow& row : case_.fields) {
+        places << Field(row.name)->geometry();
+    }
+    PressInField(Qt::Key_F7, Qt::NoModifier);
+    QCOMPARE(messages.messages.size(), size_t{1});
+    QVERIFY2(messages.messages[0].starts_with("Совпадают с вычисленными: 11 из 12 значений"),
+             messages.messages[0].c_str());
+    for (qsizetype i = 0; i < qsizetype(case_.fields.size()); ++i) {
+        QLineEdit* field = Field(case_.fields[i].name);
+        QCOMPARE(field->geometry(), places[i]);  // nothing moves or resizes
+        const auto marks = field->findChildren<QWidget*>(QStringLiteral("checkMark"));
+        QCOMPARE(marks.size(), case_.outputs.contains(field->objectName()) ? 1 : 0);
+        QVERIFY(marks.isEmpty() || field->rect().contains(marks[0]->geometry()));
+    }
+    // A marked mean's tooltip: the verdict, then the agreement.
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), Field(mean)->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(Field(mean), &hover);
+    const QString verdict =
+        QStringLiteral("Расходится.\nДолжно быть %1; в листе 1").arg(expected_mean);
+    QVERIFY2(QToolTip::text().startsWith(verdict), qPrintable(QToolTip::text()));
+    // A result typed over the computed one: the sheet is no longer current.
+    QVERIFY(
+        QToolTip::text().contains(QStringLiteral("\n") + QString::fromUtf8(document::kStaleSheet)));
+    // The Gauss mean Y says it is formed from the uncut values.
+    QCOMPARE(QToolTip::text().contains(QStringLiteral("из неотброшенных")),
+             qstrcmp(DocumentOf(form)->Description().method.key, "gauss") == 0);
+    QVERIFY(Field(mean)->accessibleDescription().startsWith(verdict));
+    // Typing takes a field's mark off; «Вычислить» all the others.
+    QTest::keyClick(Field(mean), Qt::Key_Backspace);
+    QVERIFY(Field(mean)->findChildren<QWidget*>(QStringLiteral("checkMark")).isEmpty());
+    QCOMPARE(Field("Xp")->findChildren<QWidget*>(QStringLiteral("checkMark")).size(), 1);
+    Compute();
+    QVERIFY(form->findChildren<QWidget*>(QStringLiteral("checkMark")).isEmpty());
+    // Inputs that cannot be computed: the message «Вычислить» gives, no marks.
+    Field(case_.emptied)->clear();
+    PressInField(Qt::Key_F7, Qt::NoModifier);
+    QCOMPARE(messages.messages.back(), std::string(kMissingInputMessage));
+    QVERIFY(form->findChildren<QWidget*>(QStringLiteral("checkMark")).isEmpty());
 }
 
 // Results that no longer belong to the inputs beside them keep the window as

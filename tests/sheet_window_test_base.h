@@ -81,6 +81,7 @@ class SheetWindowTestBase : public QObject {
     void copySheetPutsTheTableOnTheClipboard();
     void resultsThatNoLongerBelongToTheInputsAreFlagged();
     void filesTravelBetweenDecimalSeparators();
+    void checkMarksEachWrittenValueInsideItsField();
 
   private:
     QStringList Empty() const;

@@ -16,13 +16,16 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QToolTip>
 #include <memory>
 
+#include "app/document/check_marks.h"
 #include "app/messages.h"
 #include "app/worksheet_form.h"
+#include "check/sheet_check.h"
 
 namespace zas::document {
 
@@ -80,6 +83,7 @@ SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& d
               &SheetDocument::ExportPdf);
     AddAction("Копировать лист", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               &SheetDocument::CopySheet);
+    AddAction("Проверить лист", QKeySequence(Qt::Key_F7), &SheetDocument::CheckSheet);
     // Right-click on the sheet outside the fields: the actions alone.
     sheet_->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const QString& name : names_) {
@@ -93,6 +97,12 @@ SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& d
             menu->exec(field->mapToGlobal(at));
         });
         field->installEventFilter(this);
+        // A mark says nothing of a value typed after the check.
+        connect(field, &QLineEdit::textEdited, this, [this, field] { RemoveMark(field); });
+    }
+    // «Вычислить», «Очистить» and «Выход» each leave the marks behind.
+    for (QPushButton* button : sheet_->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        connect(button, &QAbstractButton::clicked, this, &SheetDocument::ClearMarks);
     }
     for (const SheetColumn column : {SheetColumn::kX, SheetColumn::kY}) {
         means_ << Field(description_.FieldAt(SheetRow::kMeans, column));
@@ -150,6 +160,12 @@ SheetSnapshot SheetDocument::Snapshot() const {
         snapshot.texts.insert(name, Field(name)->text());
     }
     snapshot.trust = TrustNow();
+    for (auto mark = marks_.cbegin(); mark != marks_.cend(); ++mark) {
+        snapshot.marks.insert(mark.key()->objectName(), mark->verdict);
+    }
+    if (!marks_.isEmpty()) {
+        snapshot.check_summary = check_summary_.split(QLatin1Char('\n'));
+    }
     snapshot.made = QDateTime::currentDateTime();
     return snapshot;
 }
@@ -181,6 +197,7 @@ bool SheetDocument::OpenBytes(const QByteArray& bytes, const QString& path) {
     // used here.
     const QStringList texts =
         typed_.Adopt(bytes, names_, std::get<QStringList>(read), LocalSeparator(*sheet_));
+    ClearMarks();
     for (qsizetype i = 0; i < names_.size(); ++i) {
         Field(names_[i])->setText(texts[i]);
     }
@@ -268,6 +285,54 @@ void SheetDocument::CopySheet() {
     QApplication::clipboard()->setMimeData(TableMimeData(Snapshot()));
 }
 
+void SheetDocument::CheckSheet() {
+    ClearMarks();
+    const check::Method& method = qstrcmp(description_.method.key, kGauss.key) == 0
+                                      ? check::GaussMethod()
+                                      : check::JungMethod();
+    // Inputs that cannot be computed are said as «Вычислить» says them: the
+    // missing-input message here, an error raised to the error report.
+    const auto checked = check::CheckSheet(method, *sheet_);
+    if (!checked) {
+        return;
+    }
+    const QStringList agreement = TooltipLines(TrustNow());
+    for (const check::FieldVerdict& verdict : checked->fields) {
+        QLineEdit* field = Field(QString::fromStdString(verdict.field));
+        Mark mark{new CheckMark(field, verdict.verdict), verdict.verdict,
+                  QString::fromStdString(check::VerdictText(verdict)), field->toolTip(),
+                  field->accessibleDescription()};
+        field->setToolTip(mark.text);
+        // On a mean, the verdict first, then the agreement it shows.
+        field->setAccessibleDescription(means_.contains(field) && !agreement.isEmpty()
+                                            ? mark.text + QLatin1Char('\n') +
+                                                  agreement.join(QLatin1Char('\n'))
+                                            : mark.text);
+        marks_.insert(field, mark);
+    }
+    const std::string summary = check::SummaryText(*checked);
+    check_summary_ = QString::fromStdString(summary);
+    ShowMessage(summary);
+}
+
+void SheetDocument::RemoveMark(QLineEdit* field) {
+    const auto mark = marks_.find(field);
+    if (mark == marks_.end()) {
+        return;
+    }
+    delete mark->widget;
+    field->setToolTip(mark->tooltip);
+    field->setAccessibleDescription(mark->description);
+    marks_.erase(mark);
+}
+
+void SheetDocument::ClearMarks() {
+    while (!marks_.isEmpty()) {
+        RemoveMark(marks_.firstKey());
+    }
+    check_summary_.clear();
+}
+
 bool SheetDocument::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // A field would keep some of the keys for itself (Ctrl+Shift+E
@@ -283,7 +348,12 @@ bool SheetDocument::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && means_.contains(watched)) {
         // Worked out from the texts at this moment.
         auto* help = static_cast<QHelpEvent*>(event);
-        const QStringList lines = TooltipLines(TrustNow());
+        QStringList lines = TooltipLines(TrustNow());
+        // A checked mean: its verdict comes first.
+        const auto mark = marks_.constFind(static_cast<QLineEdit*>(watched));
+        if (mark != marks_.cend()) {
+            lines.prepend(mark->text);
+        }
         if (lines.isEmpty()) {
             QToolTip::hideText();
         } else {

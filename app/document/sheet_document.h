@@ -6,6 +6,7 @@
 // the results no longer belong to the inputs (app/document/sheet_trust.h).
 #pragma once
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -41,6 +42,12 @@ class SheetDocument : public QObject {
     void Print();
     void ExportPdf();
     void CopySheet();
+    // «Проверить лист»: the sheet computed on a copy of its texts, each
+    // written value marked as agreeing, differing or empty, and a summary.
+    void CheckSheet();
+    // Takes every mark off: on «Вычислить», «Очистить», «Выход», an opened
+    // file and the next check.
+    void ClearMarks();
 
     // Replaces all 32 texts from the file, or reports why not and changes
     // nothing. True when the file was opened.
@@ -59,7 +66,18 @@ class SheetDocument : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A field's mark, with what its tooltip and accessible description said
+    // before it.
+    struct Mark {
+        QWidget* widget;
+        check::Verdict verdict;
+        QString text;
+        QString tooltip;
+        QString description;
+    };
+
     QLineEdit* Field(const QString& name) const;
+    void RemoveMark(QLineEdit* field);
     // What the page says of the figures, worked out from the texts at this
     // moment.
     SheetTrust TrustNow() const;
@@ -71,6 +89,8 @@ class SheetDocument : public QObject {
     QString file_name_;
     QList<QAction*> actions_;
     QObjectList means_;
+    QMap<QLineEdit*, Mark> marks_;
+    QString check_summary_;
     Currency currency_;
     TypedSeparator typed_;
 };

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/document/check_marks.h"
+
 namespace zas::document {
 
 namespace {
@@ -28,6 +30,7 @@ struct Cell {
     QString text;
     QColor colour = Qt::black;
     bool bold = false;
+    const check::Verdict* mark = nullptr;  // on a checked sheet's written value
 };
 
 // The table's rows below the headings: each sheet row, then the means. What
@@ -40,8 +43,10 @@ std::vector<std::array<Cell, 7>> BodyRows(const SheetSnapshot& sheet) {
         if (field == nullptr) {
             return Cell{};
         }
-        return Cell{sheet.texts.value(FieldName(*field)).trimmed(),
-                    field->input ? kRed : QColor(Qt::black)};
+        const QString name = FieldName(*field);
+        const auto mark = sheet.marks.constFind(name);
+        return Cell{sheet.texts.value(name).trimmed(), field->input ? kRed : QColor(Qt::black),
+                    false, mark != sheet.marks.cend() ? &mark.value() : nullptr};
     };
     std::vector<std::array<Cell, 7>> rows;
     for (std::size_t r = 0; r < description.points.size(); ++r) {
@@ -53,7 +58,8 @@ std::vector<std::array<Cell, 7>> BodyRows(const SheetSnapshot& sheet) {
                         cell(row, SheetColumn::kY)});
     }
     const auto mean = [&](SheetColumn column) {
-        return Cell{cell(SheetRow::kMeans, column).text, kGreen, true};
+        const Cell value = cell(SheetRow::kMeans, column);
+        return Cell{value.text, kGreen, true, value.mark};
     };
     rows.push_back({Cell{QStringLiteral("Средние:"), kGreen, true}, Cell{}, Cell{}, Cell{},
                     mean(SheetColumn::kX), Cell{}, mean(SheetColumn::kY)});
@@ -109,6 +115,10 @@ class Page {
         const QRectF used = painter_.boundingRect(box, flags, shown);
         painter_.drawText(box, flags, shown);
         return used.height() / k_;
+    }
+    // A check mark at the left end of a cell, 3.5 mm square.
+    void Mark(double x, double y, check::Verdict verdict) {
+        DrawCheckMark(painter_, Box(x + 1, y + (kRowHeight - 3.5) / 2, 3.5, 3.5), verdict);
     }
     void Line(double x1, double y1, double x2, double y2, double width) {
         painter_.setPen(QPen(Qt::black, width * k_));
@@ -196,6 +206,9 @@ bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet) {
             }
             page.Text(box.adjusted(0, 0, -page.Box(0, 0, 1.5, 0).width(), 0), row[c].text, align,
                       row[c].colour);
+            if (row[c].mark != nullptr) {
+                page.Mark(x, y, *row[c].mark);
+            }
             x += kColumns[c];
         }
         y += kRowHeight;
@@ -256,6 +269,15 @@ bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet) {
                      QStringLiteral("…и ещё замечаний: %1.").arg(remarks.size() - kShown), kRed) +
                  1;
         }
+    }
+
+    // A checked sheet's summary.
+    if (!sheet.check_summary.isEmpty()) {
+        y += 4;
+    }
+    for (qsizetype i = 0; i < sheet.check_summary.size(); ++i) {
+        page.Font(10, i == 0);
+        y += page.Paragraph(kLeft, y, width, sheet.check_summary[i], Qt::black) + 1;
     }
 
     // The report's own lines, left blank to be filled in by hand.

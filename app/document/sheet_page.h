@@ -11,6 +11,7 @@
 
 #include "app/document/sheet_description.h"
 #include "app/document/sheet_trust.h"
+#include "check/sheet_check.h"
 
 class QMimeData;
 class QPagedPaintDevice;
@@ -22,6 +23,9 @@ struct SheetSnapshot {
     QString title;                 // the window's title
     QMap<QString, QString> texts;  // by field name
     SheetTrust trust;              // what the page says of the figures
+    // A checked sheet's marks, by field name, and the check's summary.
+    QMap<QString, check::Verdict> marks;
+    QStringList check_summary;
     QDateTime made;
 };
 

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "check/csv.h"
+
+namespace zas::check {
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(";\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + '"';
+}
+
+std::string CsvRow(const std::vector<std::string>& fields) {
+    std::string row;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        row += (i == 0 ? "" : ";") + CsvField(fields[i]);
+    }
+    return row + "\r\n";
+}
+
+}  // namespace zas::check
