@@ -6,15 +6,23 @@
 #include <QFileDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <algorithm>
+#include <csignal>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/document/sheet_document.h"
 #include "arith/number_text.h"
@@ -396,15 +404,27 @@ void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
     QByteArray huge(document::kMaxFileSize + 1, ' ');
     huge.replace(0, good.size(), good);
     const QString no_file = folder.filePath(QStringLiteral("none.zas"));
+    const QString unknown = QStringLiteral("Это не лист «Засечки»: формат файла неизвестен.");
+    const QString fifo = folder.filePath(QStringLiteral("fifo.zas"));
+    QCOMPARE(mkfifo(qPrintable(fifo), 0600), 0);
+    // Were the pipe opened, a writer would come and go, and its read would end.
+    const std::jthread writer([&fifo](std::stop_token stop) {
+        while (!stop.stop_requested() && usleep(1000) == 0) {
+            close(open(qPrintable(fifo), O_WRONLY | O_NONBLOCK));
+        }
+    });
     const struct {
         QByteArray bytes;
         QString message;
+        QString path = {};
     } rows[] = {
         {document::WriteSheet(other, names, sheet->Texts()),
          QStringLiteral("Это лист решения %1, а не %2: откройте его на том листе.")
              .arg(QString::fromUtf8(other.name), QString::fromUtf8(own.name))},
-        {"{\"format\": \"other\", \"version\": 1}",
-         QStringLiteral("Это не лист «Засечки»: формат файла неизвестен.")},
+        {"{\"format\": \"other\", \"version\": 1}", unknown},
+        {QByteArray(good).replace("\"version\": 1", "\"version\": 0"), unknown},
+        {QByteArray(good).replace("\"version\": 1", "\"version\": 1.5"), unknown},
+        {QByteArray(good).replace("\"version\": 1", "\"version\": \"1\""), unknown},
         {QByteArray(good).replace("\"version\": 1", "\"version\": 2"),
          QStringLiteral("Файл сохранён более новой версией программы (версия формата 2), и эта "
                         "версия его не читает.")},
@@ -415,13 +435,15 @@ void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
         {QByteArray(good).replace("\"EAg\": \"", "\"EAg\": 0, \"EAg0\": \""),
          QStringLiteral("Поле EAg в файле содержит не текст.")},
         {huge, QStringLiteral("Файл больше 64 МиБ, а лист «Засечки» не бывает таким большим.")},
-        {QByteArray(), QStringLiteral("Не удалось прочитать файл «none.zas».")},
+        {QByteArray(), QStringLiteral("Не удалось прочитать файл «none.zas»."), no_file},
+        {QByteArray(), "«fifo.zas» — не файл, а канал или устройство: лист из него не читается.",
+         fifo},
     };
     MarkOutputs();
     const QStringList before = AllTexts();
     for (const auto& row : rows) {
         const QString path =
-            row.bytes.isNull() ? no_file : folder.filePath(QStringLiteral("f.zas"));
+            row.path.isEmpty() ? folder.filePath(QStringLiteral("f.zas")) : row.path;
         if (!row.bytes.isNull()) {
             WriteFile(path, row.bytes);
         }
@@ -434,6 +456,9 @@ void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
     messages.errors.clear();
     QVERIFY(!sheet->SaveFile(folder.filePath(QStringLiteral("gone/f.zas"))));
     QCOMPARE(messages.errors.size(), size_t{1});
+    huge.chop(1);  // exactly the largest file read
+    WriteFile(folder.filePath(QStringLiteral("f.zas")), huge);
+    QVERIFY(sheet->OpenFile(folder.filePath(QStringLiteral("f.zas"))));
 }
 
 void SheetWindowTestBase::thePdfPageHoldsEveryValueAndTheAgreement() {
