@@ -23,6 +23,7 @@ void WorksheetForm::ClearFields(std::span<const std::string_view> names) {
         // memory for the rest of the session.
         Field(name)->setText(QString());
     }
+    emit Emptied();
 }
 
 QLineEdit* WorksheetForm::Field(std::string_view name) const {

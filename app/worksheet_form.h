@@ -26,8 +26,12 @@ class WorksheetForm : public Form, public WorksheetFields {
     // Replaces the field's text; shown at once.
     void SetText(std::string_view name, const std::string& text) override;
 
+  signals:
+    // The clear or the exit button has emptied the sheet.
+    void Emptied();
+
   protected:
-    // Empties the named fields, in that order.
+    // Empties the named fields, in that order, then says so.
     void ClearFields(std::span<const std::string_view> names);
 
   private:

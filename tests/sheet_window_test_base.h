@@ -72,6 +72,7 @@ class SheetWindowTestBase : public QObject {
     void theCloseBoxKeepsEveryText();
     void enterComputesNothingAndEscapeClosesNothing();
     void savedSheetsReopenAsTheyWere();
+    void openAsksBeforeItReplacesEditsAndEmptyingForgetsTheFile();
     void aRefusedFileLeavesTheSheetAsItWas();
     void thePdfPageHoldsEveryValueAndTheAgreement();
     void copySheetPutsTheTableOnTheClipboard();

@@ -25,6 +25,7 @@ const SheetDescription& JungSheet() {
     // the sheet; each P row carries the sum of the cotangents above it.
     static const SheetDescription sheet{
         kJung,
+        "Решение Прямой засечки по формулам Юнга.",
         "Углы β",
         "ctg β",
         {
@@ -45,6 +46,7 @@ const SheetDescription& GaussSheet() {
     // Each P row carries the difference of the tangents above it.
     static const SheetDescription sheet{
         kGauss,
+        "Решение прямой засечки по формулам Гаусса.",
         "Дирекционные углы α",
         "tg α",
         {

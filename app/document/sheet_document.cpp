@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -16,7 +17,6 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QToolTip>
 #include <memory>
@@ -94,7 +94,17 @@ SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& d
             menu->exec(field->mapToGlobal(at));
         });
         field->installEventFilter(this);
+        // Only a sheet tied to a file answers a change of a field's text: its
+        // title's mark shows whether the file still holds what it shows.
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            if (!file_name_.isEmpty()) {
+                sheet_->setWindowModified(Modified());
+            }
+        });
     }
+    // An emptied sheet keeps no file: the next save asks for a name, so the
+    // 32 empty texts never land on a saved survey.
+    connect(sheet_, &ui::WorksheetForm::Emptied, this, [this] { Tie({}); });
     for (const char* mean : description_.means) {
         means_ << Field(QString::fromLatin1(mean));
     }
@@ -150,7 +160,6 @@ QStringList SheetDocument::Texts() const {
 SheetSnapshot SheetDocument::Snapshot() const {
     SheetSnapshot snapshot;
     snapshot.description = &description_;
-    snapshot.title = sheet_->windowTitle();
     for (const QString& name : names_) {
         snapshot.texts.insert(name, Field(name)->text());
     }
@@ -159,7 +168,34 @@ SheetSnapshot SheetDocument::Snapshot() const {
     return snapshot;
 }
 
+void SheetDocument::Tie(const QString& path) {
+    file_name_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    saved_texts_ = path.isEmpty() ? QStringList() : Texts();
+    sheet_->setWindowModified(false);
+    const QString caption = QString::fromUtf8(description_.caption);
+    sheet_->setWindowTitle(
+        path.isEmpty() ? caption
+                       : QStringLiteral("%1 — %2[*]").arg(caption, QFileInfo(path).fileName()));
+}
+
+bool SheetDocument::Modified() const {
+    return !file_name_.isEmpty() && Texts() != saved_texts_;
+}
+
 void SheetDocument::Open() {
+    if (Modified()) {
+        const QString question =
+            QStringLiteral(
+                "Лист изменён после того, как был сохранён в файл «%1». Сохранить "
+                "изменения, прежде чем открыть другой лист?")
+                .arg(QFileInfo(file_name_).fileName());
+        const ui::Unsaved answer = ui::AskAboutChanges(question.toStdString());
+        // A save that fails has said why, and nothing is replaced.
+        if (answer == ui::Unsaved::kCancel ||
+            (answer == ui::Unsaved::kSave && !SaveFile(file_name_))) {
+            return;
+        }
+    }
     const QString path = AskFileName(sheet_, false, QStringLiteral("Открыть лист"), SheetFilter(),
                                      QStringLiteral("zas"), {});
     if (!path.isEmpty()) {
@@ -186,7 +222,7 @@ bool SheetDocument::OpenBytes(const QByteArray& bytes, const QString& path) {
     for (qsizetype i = 0; i < names_.size(); ++i) {
         Field(names_[i])->setText(texts[i]);
     }
-    file_name_ = QFileInfo(path).absoluteFilePath();
+    Tie(path);
     return true;
 }
 
@@ -206,17 +242,22 @@ void SheetDocument::SaveAs() {
     }
 }
 
+bool SheetDocument::Write(const QString& path, const QByteArray& bytes, const QString& failure) {
+    const bool existed = QFileInfo::exists(path);
+    const std::optional<QString> reason = WriteFileBytes(path, bytes);
+    if (reason) {
+        Report(failure.arg(QFileInfo(path).fileName(), *reason) +
+               (existed ? QStringLiteral(" Прежний файл не изменён.") : QString()));
+    }
+    return !reason;
+}
+
 bool SheetDocument::SaveFile(const QString& path) {
-    // Written beside the file and put in its place only when whole: a failed
-    // save leaves the older file as it was.
-    QSaveFile file(path);
-    const QByteArray bytes = WriteSheet(description_.method, names_, Texts());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        Report(QStringLiteral("Не удалось сохранить лист в файл «%1», и прежний файл не изменён.")
-                   .arg(QFileInfo(path).fileName()));
+    if (!Write(path, WriteSheet(description_.method, names_, Texts()),
+               QStringLiteral("Не удалось сохранить лист в файл «%1»: %2."))) {
         return false;
     }
-    file_name_ = QFileInfo(path).absoluteFilePath();
+    Tie(path);
     return true;
 }
 
@@ -224,7 +265,7 @@ void SheetDocument::Print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(sheet_->windowTitle());
+    printer.setDocName(QString::fromUtf8(description_.caption));
     const SheetSnapshot snapshot = Snapshot();
     QPrintPreviewDialog preview(&printer, sheet_);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -242,26 +283,29 @@ void SheetDocument::ExportPdf() {
     const QString path =
         AskFileName(sheet_, true, QStringLiteral("Экспорт в PDF"),
                     QStringLiteral("Документы PDF (*.pdf)"), QStringLiteral("pdf"), suggested);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        ExportPdfFile(path);
     }
-    const SheetSnapshot snapshot = Snapshot();
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageOrientation(QPageLayout::Portrait);
-        writer.setPageMargins(QMarginsF());
-        writer.setResolution(600);
-        writer.setTitle(snapshot.title);
-        writer.setCreator(QStringLiteral("Zasechka"));
-        written = DrawPage(writer, snapshot);
+}
+
+bool SheetDocument::ExportPdfFile(const QString& path) {
+    // The writer would write to the file as it draws and could leave half a
+    // page behind: the page is drawn in memory and then written whole.
+    QBuffer page;
+    page.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&page);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF());
+    writer.setResolution(600);
+    writer.setTitle(QString::fromUtf8(description_.caption));
+    writer.setCreator(QStringLiteral("Zasechka"));
+    const QString failure = QStringLiteral("Не удалось записать PDF в файл «%1»: %2.");
+    if (!DrawPage(writer, Snapshot())) {
+        Report(failure.arg(QFileInfo(path).fileName(), QStringLiteral("страница не нарисована")));
+        return false;
     }
-    if (!written || !file.commit()) {
-        Report(
-            QStringLiteral("Не удалось записать PDF в файл «%1».").arg(QFileInfo(path).fileName()));
-    }
+    return Write(path, page.data(), failure);
 }
 
 void SheetDocument::CopySheet() {

@@ -16,10 +16,9 @@ class QPagedPaintDevice;
 namespace zas::document {
 
 struct SheetSnapshot {
-    const SheetDescription* description = nullptr;
-    QString title;                 // the window's title
-    QMap<QString, QString> texts;  // by field name
-    QStringList agreement;         // the agreement block's lines, or none
+    const SheetDescription* description = nullptr;  // its caption heads the page
+    QMap<QString, QString> texts;                   // by field name
+    QStringList agreement;                          // the agreement block's lines, or none
     QDateTime made;
 };
 
