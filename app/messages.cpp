@@ -5,10 +5,12 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <QTextDocument>
 #include <QTextOption>
 #include <exception>
+#include <memory>
 
 namespace zas::ui {
 
@@ -46,17 +48,24 @@ void KeepLeftToRight(QMessageBox& box) {
     }
 }
 
-void ShowBox(QMessageBox::Icon icon, const std::string& text) {
+// A box with the application's title over the active window; its buttons
+// are added by the caller.
+std::unique_ptr<QMessageBox> Box(QMessageBox::Icon icon, const std::string& text,
+                                 QMessageBox::StandardButtons buttons) {
     QWidget* over = QApplication::activeModalWidget();
     if (over == nullptr) {
         over = QApplication::activeWindow();
     }
-    QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), QString::fromStdString(text),
-                    QMessageBox::Ok, over);
-    box.setTextFormat(Qt::PlainText);
-    FitTitle(box);
-    KeepLeftToRight(box);
-    box.exec();
+    auto box = std::make_unique<QMessageBox>(icon, QString::fromUtf8(kApplicationTitle),
+                                             QString::fromStdString(text), buttons, over);
+    box->setTextFormat(Qt::PlainText);
+    FitTitle(*box);
+    KeepLeftToRight(*box);
+    return box;
+}
+
+void ShowBox(QMessageBox::Icon icon, const std::string& text) {
+    Box(icon, text, QMessageBox::Ok)->exec();
 }
 
 }  // namespace
@@ -67,6 +76,20 @@ void MessageBoxes::ShowMessage(const std::string& text) {
 
 void MessageBoxes::ReportError(const std::string& text) {
     ShowBox(QMessageBox::Critical, text);
+}
+
+Unsaved AskAboutChanges(const std::string& question) {
+    const auto box = Box(QMessageBox::Warning, question, QMessageBox::NoButton);
+    QPushButton* save = box->addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box->addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
+    box->setEscapeButton(box->addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole));
+    box->setDefaultButton(save);
+    box->exec();
+    if (box->clickedButton() == save) {
+        return Unsaved::kSave;
+    }
+    return box->clickedButton() == discard ? Unsaved::kDiscard : Unsaved::kCancel;
 }
 
 void RunHandler(const std::function<void()>& handler) noexcept {

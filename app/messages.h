@@ -23,6 +23,14 @@ class MessageBoxes : public MessageService {
     void ReportError(const std::string& text) override;
 };
 
+// What the surveyor wants done with a sheet's unsaved changes.
+enum class Unsaved { kSave, kDiscard, kCancel };
+
+// Asks once, over the active window, with the program's own buttons:
+// «Сохранить» (the default), «Не сохранять», «Отмена» (also Escape and the
+// close box).
+Unsaved AskAboutChanges(const std::string& question);
+
 // Runs a button's handler. An error it raises (this program's own or any
 // other) goes to the error report with its text; the window stays open and
 // the program goes on.

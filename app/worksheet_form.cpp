@@ -42,6 +42,7 @@ void WorksheetForm::ClearFields() {
         // memory for the rest of the session.
         Field(field->name)->setText(QString());
     }
+    emit Emptied();
 }
 
 QLineEdit* WorksheetForm::Field(std::string_view name) const {

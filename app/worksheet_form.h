@@ -32,6 +32,9 @@ class WorksheetForm : public Form, public WorksheetFields {
     // computed, or the missing-input message was shown.
     void ComputeReturned();
 
+    // The clear or the exit button has emptied the sheet.
+    void Emptied();
+
   public:
     // The separator the sheet's numbers are read and written with: the one
     // start-up takes from the user's locale, and a comma, as in the samples,

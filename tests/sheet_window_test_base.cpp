@@ -6,15 +6,23 @@
 #include <QFileDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <algorithm>
+#include <csignal>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/document/sheet_document.h"
 #include "app/document/sheet_format.h"
@@ -79,21 +87,40 @@ void SheetWindowTestBase::initTestCase() {
 
 namespace {
 
-// Types `path` into the next file dialog's name field and presses Enter;
-// looks again every 10 ms, for at most 5 s, until the dialog is up.
-void AnswerFileDialog(const QString& path, std::shared_ptr<bool> answered, int tries = 0) {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) {
-        if (tries < 500) {
-            QTimer::singleShot(10, [=] { AnswerFileDialog(path, answered, tries + 1); });
-        }
-        return;
+// Answers the next modal window of that kind; looks again every 10 ms, for at
+// most 5 s, while the test that waits for it holds `answered`.
+template <class Dialog>
+void Answer(std::weak_ptr<bool> answered, std::function<void(Dialog*)> answer, int tries = 0) {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog != nullptr && !answered.expired()) {
+        *answered.lock() = true;
+        answer(dialog);
+    } else if (tries < 500 && !answered.expired()) {
+        QTimer::singleShot(10, [=] { Answer(answered, answer, tries + 1); });
     }
-    *answered = true;
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    name->setText(path);
-    QTest::keyClick(name, Qt::Key_Return);
 }
+
+// Types `path` into the file dialog's name field and presses Enter.
+void AnswerFileDialog(const QString& path, std::weak_ptr<bool> answered) {
+    Answer<QFileDialog>(std::move(answered), [path](QFileDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+}
+
+// While it lives (and is full), the kernel lets no file grow past 100 bytes
+// and refuses the write beyond, as a full disk does (its signal is ignored).
+struct FullDisk {
+    explicit FullDisk(bool full = true) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limit{full ? 100 : before.rlim_cur, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &before); }
+    rlimit before{};
+};
 
 }  // namespace
 
@@ -386,6 +413,61 @@ void SheetWindowTestBase::savedSheetsReopenAsTheyWere() {
     QVERIFY(messages.errors.empty() && messages.messages.empty());
 }
 
+// Each row empties the sheet, saves it (Ctrl+S must ask: an emptied sheet
+// keeps no file), edits it and presses Ctrl+O, which must ask first.
+void SheetWindowTestBase::openAsksBeforeItReplacesEditsAndEmptyingForgetsTheFile() {
+    RecordedMessages messages;
+    QTemporaryDir folder;
+    const QString caption = form->windowTitle(), other = folder.filePath("other.zas");
+    form->show();
+    QVERIFY(DocumentOf(form)->SaveFile(other));
+    const QStringList example = AllTexts();
+    const struct {
+        const char* empty;
+        Qt::Key key;  // none: «Не сохранять» clicked
+        bool full, opens, saves;
+    } rows[] = {
+        {case_.clear, Qt::Key_Escape, false, false, false},  // Escape is «Отмена»
+        {case_.exit, Qt::Key_unknown, false, true, false},
+        {case_.clear, Qt::Key_Return, false, true, true},  // «Сохранить» is the default
+        {case_.exit, Qt::Key_Return, true, false, false},  // a failed save is «Отмена»
+    };
+    for (const auto& row : rows) {
+        Click(row.empty);
+        form->show();
+        QCOMPARE(form->windowTitle(), caption);
+        const QString saved = folder.filePath(QString::number(&row - rows) + ".zas");
+        ShortcutWithFile(Qt::Key_S, Qt::ControlModifier, saved);
+        const QByteArray before = FileBytes(saved);
+        Type({{case_.emptied, "1"}});
+        QCOMPARE(form->windowTitle(), caption + " — " + QFileInfo(saved).fileName() + "[*]");
+        QVERIFY(form->isWindowModified());
+        const QStringList edited = AllTexts();
+        auto asked = std::make_shared<bool>(false), opened = std::make_shared<bool>(false);
+        Answer<QMessageBox>(asked, [&row](QMessageBox* box) {
+            for (QAbstractButton* button : box->buttons()) {
+                if (row.key == Qt::Key_unknown && button->text() == "Не сохранять") {
+                    return button->click();
+                }
+            }
+            QTest::keyClick(box, row.key);
+        });
+        AnswerFileDialog(other, opened);
+        {
+            const FullDisk full(row.full);
+            PressInField(Qt::Key_O, Qt::ControlModifier);
+        }
+        QVERIFY(*asked);
+        QCOMPARE(*opened, row.opens);
+        QCOMPARE(AllTexts(), row.opens ? example : edited);
+        QCOMPARE(FileBytes(saved) != before, row.saves);
+        QCOMPARE(form->isWindowModified(), !row.opens);
+        QCOMPARE(messages.errors.size(), size_t(row.full));
+    }
+    QVERIFY(QString::fromStdString(messages.errors.at(0))
+                .startsWith("Не удалось сохранить лист в файл «3.zas»: "));
+}
+
 void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
     RecordedMessages messages;
     QTemporaryDir folder;
@@ -400,15 +482,27 @@ void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
     QByteArray huge(document::kMaxFileSize + 1, ' ');
     huge.replace(0, good.size(), good);
     const QString no_file = folder.filePath(QStringLiteral("none.zas"));
+    const QString unknown = QStringLiteral("Это не лист «Засечки»: формат файла неизвестен.");
+    const QString fifo = folder.filePath(QStringLiteral("fifo.zas"));
+    QCOMPARE(mkfifo(qPrintable(fifo), 0600), 0);
+    // Were the pipe opened, a writer would come and go, and its read would end.
+    const std::jthread writer([&fifo](std::stop_token stop) {
+        while (!stop.stop_requested() && usleep(1000) == 0) {
+            close(open(qPrintable(fifo), O_WRONLY | O_NONBLOCK));
+        }
+    });
     const struct {
         QByteArray bytes;
         QString message;
+        QString path = {};
     } rows[] = {
         {document::WriteSheet(other, names, sheet->Texts()),
          QStringLiteral("Это лист решения %1, а не %2: откройте его на том листе.")
              .arg(QString::fromUtf8(other.name), QString::fromUtf8(own.name))},
-        {"{\"format\": \"other\", \"version\": 1}",
-         QStringLiteral("Это не лист «Засечки»: формат файла неизвестен.")},
+        {"{\"format\": \"other\", \"version\": 1}", unknown},
+        {QByteArray(good).replace("\"version\": 1", "\"version\": 0"), unknown},
+        {QByteArray(good).replace("\"version\": 1", "\"version\": 1.5"), unknown},
+        {QByteArray(good).replace("\"version\": 1", "\"version\": \"1\""), unknown},
         {QByteArray(good).replace("\"version\": 1", "\"version\": 2"),
          QStringLiteral("Файл сохранён более новой версией программы (версия формата 2), и эта "
                         "версия его не читает.")},
@@ -419,13 +513,15 @@ void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
         {QByteArray(good).replace("\"EAg\": \"", "\"EAg\": 0, \"EAg0\": \""),
          QStringLiteral("Поле EAg в файле содержит не текст.")},
         {huge, QStringLiteral("Файл больше 64 МиБ, а лист «Засечки» не бывает таким большим.")},
-        {QByteArray(), QStringLiteral("Не удалось прочитать файл «none.zas».")},
+        {QByteArray(), QStringLiteral("Не удалось прочитать файл «none.zas»."), no_file},
+        {QByteArray(), "«fifo.zas» — не файл, а канал или устройство: лист из него не читается.",
+         fifo},
     };
     MarkOutputs();
     const QStringList before = AllTexts();
     for (const auto& row : rows) {
         const QString path =
-            row.bytes.isNull() ? no_file : folder.filePath(QStringLiteral("f.zas"));
+            row.path.isEmpty() ? folder.filePath(QStringLiteral("f.zas")) : row.path;
         if (!row.bytes.isNull()) {
             WriteFile(path, row.bytes);
         }
@@ -438,21 +534,37 @@ void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
     messages.errors.clear();
     QVERIFY(!sheet->SaveFile(folder.filePath(QStringLiteral("gone/f.zas"))));
     QCOMPARE(messages.errors.size(), size_t{1});
+    huge.chop(1);  // exactly the largest file read
+    WriteFile(folder.filePath(QStringLiteral("f.zas")), huge);
+    QVERIFY(sheet->OpenFile(folder.filePath(QStringLiteral("f.zas"))));
 }
 
 void SheetWindowTestBase::thePdfPageHoldsEveryValueAndTheAgreement() {
     RecordedMessages messages;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+    const QString caption = form->windowTitle();
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form));
     Compute();
     PressInField(Qt::Key_F7, Qt::NoModifier);  // a checked sheet prints its summary
+    // Tied to a file, the title names it; the page keeps the sheet's caption.
+    QVERIFY(DocumentOf(form)->SaveFile(folder.filePath(QStringLiteral("sheet.zas"))));
     ShortcutWithFile(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier, path);
     QVERIFY(messages.errors.empty());
     const QString text =
         Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    QVERIFY2(text.contains(form->windowTitle()), qPrintable(text));
+    QVERIFY2(text.contains(caption) && !text.contains("sheet.zas"), qPrintable(text));
+    QVERIFY(
+        Run(QStringLiteral("pdfinfo"), {path})
+            .contains(QRegularExpression("Title: +" + QRegularExpression::escape(caption) + "\n")));
+    const QByteArray exported = FileBytes(path);
+    {
+        const FullDisk full;
+        QVERIFY(!DocumentOf(form)->ExportPdfFile(path));
+    }
+    QCOMPARE(FileBytes(path), exported);
+    QCOMPARE(messages.errors.size(), size_t{1});
     // Each row of the table on a line of its own, its values in the order of
     // the columns; the agreement's lines word for word.
     QStringList lines;

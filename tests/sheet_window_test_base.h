@@ -76,6 +76,7 @@ class SheetWindowTestBase : public QObject {
     void theCloseBoxKeepsEveryText();
     void enterComputesNothingAndEscapeClosesNothing();
     void savedSheetsReopenAsTheyWere();
+    void openAsksBeforeItReplacesEditsAndEmptyingForgetsTheFile();
     void aRefusedFileLeavesTheSheetAsItWas();
     void thePdfPageHoldsEveryValueAndTheAgreement();
     void copySheetPutsTheTableOnTheClipboard();

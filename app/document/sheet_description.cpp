@@ -29,7 +29,13 @@ const SheetDescription& JungSheet() {
     // The first triangle is lettered in Cyrillic, the second in Latin, as on
     // the sheet; each P row carries the sum of the cotangents above it.
     static const SheetDescription sheet{
-        kJung, "Углы β", "ctg β", {"А", "В", "Р", "B", "C", "P"}, jung::kFields, &JungAgreement,
+        kJung,
+        "Решение Прямой засечки по формулам Юнга.",
+        "Углы β",
+        "ctg β",
+        {"А", "В", "Р", "B", "C", "P"},
+        jung::kFields,
+        &JungAgreement,
     };
     return sheet;
 }
@@ -37,8 +43,13 @@ const SheetDescription& JungSheet() {
 const SheetDescription& GaussSheet() {
     // Each P row carries the difference of the tangents above it.
     static const SheetDescription sheet{
-        kGauss,         "Дирекционные углы α", "tg α", {"А", "В", "Р", "B", "C", "P"},
-        gauss::kFields, &GaussAgreement,
+        kGauss,
+        "Решение прямой засечки по формулам Гаусса.",
+        "Дирекционные углы α",
+        "tg α",
+        {"А", "В", "Р", "B", "C", "P"},
+        gauss::kFields,
+        &GaussAgreement,
     };
     return sheet;
 }

@@ -17,6 +17,9 @@ namespace zas::document {
 
 struct SheetDescription {
     Method method;
+    // The window's caption, and the heading of the page and the title of the
+    // print job and of the PDF, whatever file the window names.
+    const char* caption;
     const char* angle_heading;  // «Углы β», «Дирекционные углы α»
     const char* ratio_heading;  // «ctg β», «tg α»
     // The point letter of each row above the means: А, В, Р, B, C, P.

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -17,7 +18,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QToolTip>
 #include <memory>
@@ -99,11 +99,21 @@ SheetDocument::SheetDocument(ui::WorksheetForm* sheet, const SheetDescription& d
         field->installEventFilter(this);
         // A mark says nothing of a value typed after the check.
         connect(field, &QLineEdit::textEdited, this, [this, field] { RemoveMark(field); });
+        // Only a sheet tied to a file answers a change of a field's text: its
+        // title's mark shows whether the file still holds what it shows.
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            if (!file_name_.isEmpty()) {
+                sheet_->setWindowModified(Modified());
+            }
+        });
     }
     // «Вычислить», «Очистить» and «Выход» each leave the marks behind.
     for (QPushButton* button : sheet_->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
         connect(button, &QAbstractButton::clicked, this, &SheetDocument::ClearMarks);
     }
+    // An emptied sheet keeps no file: the next save asks for a name, so the
+    // 32 empty texts never land on a saved survey.
+    connect(sheet_, &ui::WorksheetForm::Emptied, this, [this] { Tie({}); });
     for (const SheetColumn column : {SheetColumn::kX, SheetColumn::kY}) {
         means_ << Field(description_.FieldAt(SheetRow::kMeans, column));
     }
@@ -155,7 +165,6 @@ QStringList SheetDocument::Texts() const {
 SheetSnapshot SheetDocument::Snapshot() const {
     SheetSnapshot snapshot;
     snapshot.description = &description_;
-    snapshot.title = sheet_->windowTitle();
     for (const QString& name : names_) {
         snapshot.texts.insert(name, Field(name)->text());
     }
@@ -170,7 +179,34 @@ SheetSnapshot SheetDocument::Snapshot() const {
     return snapshot;
 }
 
+void SheetDocument::Tie(const QString& path) {
+    file_name_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    saved_texts_ = path.isEmpty() ? QStringList() : Texts();
+    sheet_->setWindowModified(false);
+    const QString caption = QString::fromUtf8(description_.caption);
+    sheet_->setWindowTitle(
+        path.isEmpty() ? caption
+                       : QStringLiteral("%1 — %2[*]").arg(caption, QFileInfo(path).fileName()));
+}
+
+bool SheetDocument::Modified() const {
+    return !file_name_.isEmpty() && Texts() != saved_texts_;
+}
+
 void SheetDocument::Open() {
+    if (Modified()) {
+        const QString question =
+            QStringLiteral(
+                "Лист изменён после того, как был сохранён в файл «%1». Сохранить "
+                "изменения, прежде чем открыть другой лист?")
+                .arg(QFileInfo(file_name_).fileName());
+        const ui::Unsaved answer = ui::AskAboutChanges(question.toStdString());
+        // A save that fails has said why, and nothing is replaced.
+        if (answer == ui::Unsaved::kCancel ||
+            (answer == ui::Unsaved::kSave && !SaveFile(file_name_))) {
+            return;
+        }
+    }
     const QString path = AskFileName(sheet_, false, QStringLiteral("Открыть лист"), SheetFilter(),
                                      QStringLiteral("zas"), {});
     if (!path.isEmpty()) {
@@ -202,7 +238,7 @@ bool SheetDocument::OpenBytes(const QByteArray& bytes, const QString& path) {
         Field(names_[i])->setText(texts[i]);
     }
     currency_.Check(*sheet_, description_, Texts());
-    file_name_ = QFileInfo(path).absoluteFilePath();
+    Tie(path);
     return true;
 }
 
@@ -222,18 +258,23 @@ void SheetDocument::SaveAs() {
     }
 }
 
+bool SheetDocument::Write(const QString& path, const QByteArray& bytes, const QString& failure) {
+    const bool existed = QFileInfo::exists(path);
+    const std::optional<QString> reason = WriteFileBytes(path, bytes);
+    if (reason) {
+        Report(failure.arg(QFileInfo(path).fileName(), *reason) +
+               (existed ? QStringLiteral(" Прежний файл не изменён.") : QString()));
+    }
+    return !reason;
+}
+
 bool SheetDocument::SaveFile(const QString& path) {
-    // Written beside the file and put in its place only when whole: a failed
-    // save leaves the older file as it was.
-    QSaveFile file(path);
     const QByteArray bytes = typed_.Record(WriteSheet(description_.method, names_, Texts()), names_,
                                            Texts(), LocalSeparator(*sheet_));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        Report(QStringLiteral("Не удалось сохранить лист в файл «%1», и прежний файл не изменён.")
-                   .arg(QFileInfo(path).fileName()));
+    if (!Write(path, bytes, QStringLiteral("Не удалось сохранить лист в файл «%1»: %2."))) {
         return false;
     }
-    file_name_ = QFileInfo(path).absoluteFilePath();
+    Tie(path);
     return true;
 }
 
@@ -241,7 +282,7 @@ void SheetDocument::Print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(sheet_->windowTitle());
+    printer.setDocName(QString::fromUtf8(description_.caption));
     const SheetSnapshot snapshot = Snapshot();
     QPrintPreviewDialog preview(&printer, sheet_);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -259,26 +300,29 @@ void SheetDocument::ExportPdf() {
     const QString path =
         AskFileName(sheet_, true, QStringLiteral("Экспорт в PDF"),
                     QStringLiteral("Документы PDF (*.pdf)"), QStringLiteral("pdf"), suggested);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        ExportPdfFile(path);
     }
-    const SheetSnapshot snapshot = Snapshot();
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageOrientation(QPageLayout::Portrait);
-        writer.setPageMargins(QMarginsF());
-        writer.setResolution(600);
-        writer.setTitle(snapshot.title);
-        writer.setCreator(QStringLiteral("Zasechka"));
-        written = DrawPage(writer, snapshot);
+}
+
+bool SheetDocument::ExportPdfFile(const QString& path) {
+    // The writer would write to the file as it draws and could leave half a
+    // page behind: the page is drawn in memory and then written whole.
+    QBuffer page;
+    page.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&page);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF());
+    writer.setResolution(600);
+    writer.setTitle(QString::fromUtf8(description_.caption));
+    writer.setCreator(QStringLiteral("Zasechka"));
+    const QString failure = QStringLiteral("Не удалось записать PDF в файл «%1»: %2.");
+    if (!DrawPage(writer, Snapshot())) {
+        Report(failure.arg(QFileInfo(path).fileName(), QStringLiteral("страница не нарисована")));
+        return false;
     }
-    if (!written || !file.commit()) {
-        Report(
-            QStringLiteral("Не удалось записать PDF в файл «%1».").arg(QFileInfo(path).fileName()));
-    }
+    return Write(path, page.data(), failure);
 }
 
 void SheetDocument::CopySheet() {

@@ -54,7 +54,10 @@ class SheetDocument : public QObject {
     bool OpenFile(const QString& path);
     // The same for a file's bytes already read.
     bool OpenBytes(const QByteArray& bytes, const QString& path);
+    // Each writes the file whole or reports why not and leaves any file that
+    // was there as it was. True when written.
     bool SaveFile(const QString& path);
+    bool ExportPdfFile(const QString& path);
 
     ui::WorksheetForm* Sheet() const { return sheet_; }
     const SheetDescription& Description() const { return description_; }
@@ -81,12 +84,22 @@ class SheetDocument : public QObject {
     // What the page says of the figures, worked out from the texts at this
     // moment.
     SheetTrust TrustNow() const;
+    // Ties the sheet to the file it was last saved to or opened from, with
+    // its texts as they are now; an empty path unties it. The title names
+    // the file.
+    void Tie(const QString& path);
+    // Tied, and its texts are no longer those of the file.
+    bool Modified() const;
+    // Writes the file whole, or reports `failure` (with the file's name and
+    // the reason for %1 and %2) and returns false.
+    bool Write(const QString& path, const QByteArray& bytes, const QString& failure);
     void AddAction(const char* caption, const QKeySequence& keys, void (SheetDocument::*run)());
 
     ui::WorksheetForm* sheet_;
     const SheetDescription& description_;
     QStringList names_;
     QString file_name_;
+    QStringList saved_texts_;  // the texts as saved or opened, while tied
     QList<QAction*> actions_;
     QObjectList means_;
     QMap<QLineEdit*, Mark> marks_;

@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/document/sheet_format.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringDecoder>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace zas::document {
 
@@ -30,6 +37,34 @@ bool IsUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = decoder.decode(bytes);
     return !decoder.hasError();
+}
+
+// Why the file could not be written, found from the place it was to go to:
+// the error of a write says little more than that it failed.
+QString WriteFailure(const QFileDevice& file, const QFileInfo& target, qint64 size) {
+    const QString folder = QDir::toNativeSeparators(target.absolutePath());
+    const QFileInfo place(target.absolutePath());
+    const QStorageInfo storage(target.absolutePath());
+    if (!place.isDir()) {
+        return QStringLiteral("папки «%1» нет").arg(folder);
+    }
+    if (target.isDir()) {
+        return QStringLiteral("под этим именем в папке уже есть папка");
+    }
+    if (storage.isValid() && storage.isReadOnly()) {
+        return QStringLiteral("диск доступен только для чтения");
+    }
+    if (target.exists() && !target.isWritable()) {
+        return QStringLiteral("файл защищён от записи");
+    }
+    if (file.error() == QFileDevice::ResourceError ||
+        (storage.isValid() && storage.bytesAvailable() < size)) {
+        return QStringLiteral("на диске не хватает места");
+    }
+    if (!place.isWritable()) {
+        return QStringLiteral("нет права записи в папку «%1»").arg(folder);
+    }
+    return QStringLiteral("запись на диск не удалась (%1)").arg(file.errorString());
 }
 
 }  // namespace
@@ -108,9 +143,20 @@ std::variant<QStringList, Refusal> ReadSheet(const QByteArray& bytes, const Meth
 }
 
 std::variant<QByteArray, Refusal> ReadFileBytes(const QString& path) {
+    // A pipe would keep the program waiting for a writer, a device would be
+    // read without end: only a plain file is opened.
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        return Refusal{QStringLiteral("«%1» — папка, а не файл листа.").arg(info.fileName())};
+    }
+    if (info.exists() && !info.isFile()) {
+        return Refusal{
+            QStringLiteral("«%1» — не файл, а канал или устройство: лист из него не читается.")
+                .arg(info.fileName())};
+    }
     QFile file(path);
     const QString unreadable =
-        QStringLiteral("Не удалось прочитать файл «%1».").arg(QFileInfo(path).fileName());
+        QStringLiteral("Не удалось прочитать файл «%1».").arg(info.fileName());
     if (!file.open(QIODevice::ReadOnly)) {
         return Refusal{unreadable};
     }
@@ -123,6 +169,32 @@ std::variant<QByteArray, Refusal> ReadFileBytes(const QString& path) {
         return Refusal{TooLargeMessage()};
     }
     return bytes;
+}
+
+std::optional<QString> WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    // Written beside the file and put in its place only when whole. Each step
+    // is checked: the toolkit keeps the bytes in a buffer, and a disk that is
+    // full only shows when the buffer goes out, which commit() would not
+    // report.
+    QSaveFile file(path);
+    const QFileInfo target(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return WriteFailure(file, target, bytes.size());
+    }
+    bool written = file.write(bytes) == bytes.size() && file.flush();
+#ifdef Q_OS_UNIX
+    // On the disk itself: a network or a quota may refuse only now.
+    written = written && ::fsync(file.handle()) == 0;
+#endif
+    if (!written) {
+        const QString reason = WriteFailure(file, target, bytes.size());
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit()) {
+        return WriteFailure(file, target, bytes.size());
+    }
+    return std::nullopt;
 }
 
 }  // namespace zas::document

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <variant>
 
 namespace zas::document {
@@ -40,7 +41,13 @@ struct Refusal {
 std::variant<QStringList, Refusal> ReadSheet(const QByteArray& bytes, const Method& method,
                                              const QStringList& names);
 
-// A file's bytes, or why they cannot be had (unreadable, over kMaxFileSize).
+// A file's bytes, or why they cannot be had (unreadable, over kMaxFileSize,
+// or not a plain file: a folder, a pipe or a device is never read from).
 std::variant<QByteArray, Refusal> ReadFileBytes(const QString& path);
+
+// Puts the bytes in the file whole, or leaves whatever file was there as it
+// was and says why not, in words that end a sentence ("на диске не хватает
+// места").
+std::optional<QString> WriteFileBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace zas::document

@@ -159,8 +159,8 @@ bool DrawPage(QPagedPaintDevice& device, const SheetSnapshot& sheet) {
         page.FittedText(page.Box(kLeft, kTop - 10, width, 8), sheet.trust.stale, kRed);
     }
     page.Font(14, true);
-    page.Text(page.Box(kLeft, kTop, width, 10), sheet.title, Qt::AlignHCenter | Qt::AlignVCenter,
-              Qt::black);
+    page.Text(page.Box(kLeft, kTop, width, 10), QString::fromUtf8(sheet.description->caption),
+              Qt::AlignHCenter | Qt::AlignVCenter, Qt::black);
     page.Font(9, false);
     page.Text(
         page.Box(kLeft, kTop + 10, width, 6),

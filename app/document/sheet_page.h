@@ -19,10 +19,9 @@ class QPagedPaintDevice;
 namespace zas::document {
 
 struct SheetSnapshot {
-    const SheetDescription* description = nullptr;
-    QString title;                 // the window's title
-    QMap<QString, QString> texts;  // by field name
-    SheetTrust trust;              // what the page says of the figures
+    const SheetDescription* description = nullptr;  // its caption heads the page
+    QMap<QString, QString> texts;                   // by field name
+    SheetTrust trust;                               // what the page says of the figures
     // A checked sheet's marks, by field name, and the check's summary.
     QMap<QString, check::Verdict> marks;
     QStringList check_summary;
