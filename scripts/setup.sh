@@ -3,9 +3,11 @@
 # Installs the Debian packages Zasechka needs, only those that are missing.
 # Works as root with no terminal (CI); elsewhere it asks sudo, and with no
 # sudo it prints the command to run as root and stops.
-#   scripts/setup.sh [--tests] [more packages...]
+#   scripts/setup.sh [--tests] [--windows] [more packages...]
 # Without --tests: what building and running the program needs. With it:
-# also the tests, the benchmarks, the fuzzer and the packaging check.
+# also the tests, the benchmarks, the fuzzer and the packaging check. With
+# --windows: the MinGW cross compiler, wine and NSIS for the Windows build
+# (scripts/windows.sh), and what its dependencies' builds from source need.
 # Packages named on the command line are installed too, when missing.
 set -euo pipefail
 
@@ -28,11 +30,27 @@ tests=(
   lintian desktop-file-utils appstream  # the packaging check's validators
 )
 
+windows=(
+  g++-mingw-w64-x86-64-posix       # the Windows cross compiler, POSIX threads
+  wine wine64                      # runs the Windows build's tests and the installer round trip
+  nsis                             # the installer
+  icoutils                         # icotool: the program's icon from the drawn pictures
+  zip unzip                        # the portable zip
+  googletest                       # GoogleTest's source, built for Windows
+  dpkg-dev                         # apt-get source unpacks with dpkg-source
+  m4 perl ninja-build              # GMP's and Qt's builds
+  xvfb xauth openbox imagemagick xdotool  # the smoke run on a virtual display
+  fonts-liberation                 # the faces shipped beside the program
+)
+
 packages=("${program[@]}")
-if [[ "${1:-}" == --tests ]]; then
+while [[ "${1:-}" == --tests || "${1:-}" == --windows ]]; do
+  case "$1" in
+  --tests) packages+=("${tests[@]}") ;;
+  --windows) packages+=("${windows[@]}") ;;
+  esac
   shift
-  packages+=("${tests[@]}")
-fi
+done
 packages+=("$@")
 
 missing=()
