@@ -10,6 +10,10 @@
 
 #include "arith/number_text.h"
 
+#ifdef Q_OS_WIN
+#include "app/win32/bundled_fonts.h"
+#endif
+
 namespace zas::ui {
 
 Application::Application() : previous_messages_(CurrentMessageService()) {
@@ -18,6 +22,10 @@ Application::Application() : previous_messages_(CurrentMessageService()) {
     // the task bar groups them under the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("zasechka"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAS_APP_ID));
+#ifdef Q_OS_WIN
+    // Windows has no Liberation faces: the program carries them.
+    win32::LoadBundledFonts();
+#endif
     // Numbers are typed and shown with the decimal separator of the user's
     // locale (LC_NUMERIC, or the whole locale).
     SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());

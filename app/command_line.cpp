@@ -4,6 +4,12 @@
 #include <cstdlib>
 #include <string_view>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+#endif
+
 namespace zas::ui {
 namespace {
 
@@ -13,8 +19,12 @@ const char* Variable(const char* name) {
 }
 
 // The language of messages, as the C library chooses it: LC_ALL, then
-// LC_MESSAGES, then LANG.
+// LC_MESSAGES, then LANG. Windows sets none of them: there it is the user's
+// display language.
 bool RussianMessages() {
+#ifdef _WIN32
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_RUSSIAN;
+#endif
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         if (const char* value = Variable(name)) {
             return std::string_view(value).starts_with("ru");
@@ -48,6 +58,14 @@ constexpr const char* kUsageEnglish =
     "\n"
     "Other options go to Qt (for example -platform offscreen).\n";
 
+// Only X11 and Wayland name their display in the environment; Windows has
+// its desktop always, and neither variable.
+#ifdef _WIN32
+constexpr bool kDisplayInEnvironment = false;
+#else
+constexpr bool kDisplayInEnvironment = true;
+#endif
+
 }  // namespace
 
 std::optional<int> AnswerCommandLine(int argc, const char* const argv[], std::FILE* out,
@@ -71,7 +89,7 @@ std::optional<int> AnswerCommandLine(int argc, const char* const argv[], std::FI
             session_named = true;
         }
     }
-    if (!session_named && Variable("DISPLAY") == nullptr &&
+    if (kDisplayInEnvironment && !session_named && Variable("DISPLAY") == nullptr &&
         Variable("WAYLAND_DISPLAY") == nullptr) {
         std::fputs(RussianMessages()
                        ? "zasechka: нет графического сеанса (DISPLAY и WAYLAND_DISPLAY не заданы); "

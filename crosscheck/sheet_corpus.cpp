@@ -24,6 +24,11 @@
 #include "gauss/gauss_calc.h"
 #include "jung/jung_calc.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 // SplitMix64: a small generator whose sequence is fixed by its seed alone.
@@ -353,6 +358,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const long long surveys = argc >= 3 ? std::atoll(argv[2]) : 12'000;
+#ifdef _WIN32
+    // The lines end in a line feed on every system: no carriage returns.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     zas::SetDecimalSeparator(",");
     Corpus corpus(jung ? kJungNames : kGaussNames, jung ? kJungSample : kGaussSample,
                   jung ? zas::ComputeJung : zas::ComputeGauss);

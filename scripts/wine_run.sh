@@ -15,7 +15,8 @@
 # wine takes from the Unix locale. So the program is started through cmd
 # with every QT_* variable set and the Unix locale variables cleared in its
 # environment. Qt's offscreen platform on Windows reads fonts only from
-# QT_QPA_FONTDIR; it is pointed at the Liberation faces unless set.
+# QT_QPA_FONTDIR; it is pointed at the Liberation faces unless set, and a
+# Unix path there becomes a Windows one.
 #
 # Wine takes the user's locale from the C library's, which needs the locale
 # compiled: the two the tests use are compiled once beside the prefix
@@ -68,7 +69,10 @@ quote() {
   printf ' "%s"' "$1"
 }
 
-: "${QT_QPA_FONTDIR:=$(windows_path /usr/share/fonts/truetype/liberation)}"
+: "${QT_QPA_FONTDIR:=/usr/share/fonts/truetype/liberation}"
+if [[ "$QT_QPA_FONTDIR" == /* ]]; then
+  QT_QPA_FONTDIR=$(windows_path "$QT_QPA_FONTDIR")
+fi
 export QT_QPA_FONTDIR
 line=
 while IFS= read -r name; do
