@@ -39,7 +39,7 @@ windows=(
   googletest                       # GoogleTest's source, built for Windows
   dpkg-dev                         # apt-get source unpacks with dpkg-source
   m4 perl ninja-build              # GMP's and Qt's builds
-  xvfb xauth openbox imagemagick xdotool  # the smoke run on a virtual display
+  xvfb xauth openbox imagemagick xdotool xclip  # the smoke run on a virtual display
   fonts-liberation                 # the faces shipped beside the program
 )
 
