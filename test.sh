@@ -5,12 +5,17 @@
 # UndefinedBehaviorSanitizer. Then the worksheet fuzzer runs for 60 seconds,
 # and the Debian package made from the normal build is checked. Last, the
 # toolkit-free core is cross-built for arm64 and its tests run under QEMU, and
-# a corpus of sheets computed on both CPUs must print the same. A compiler
-# warning fails the build. The output ends with one line per stage's outcome
-# and the totals:
+# a corpus of sheets computed on both CPUs must print the same. Last, the
+# whole program is cross-built for Windows (its dependencies from Debian's
+# sources, cached), its tests run under wine, the corpus computed there must
+# print the same again, the real program runs once on Windows' own platform
+# under wine on a virtual display, and the installer is installed and
+# uninstalled in a fresh wine prefix. A compiler warning fails the build. The
+# output ends with one line per stage's outcome and the totals:
 #   Summary: normal 69/69 passed, asan 69/69 passed, fuzzer 60 s clean, packaging 14/14 passed,
-#     arm64 59/59 passed, cross-CPU sheets identical
-#   Total: 213 passed, 0 failed
+#     arm64 59/59 passed, cross-CPU sheets identical, windows 75/75 passed,
+#     Windows sheets identical, Windows smoke run passed, installer round trip passed
+#   Total: 292 passed, 0 failed
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh --tests
@@ -85,6 +90,28 @@ ctest_stage arm64 build-arm64
 echo "== The same sheets on x86-64 and arm64"
 command_stage "cross-CPU sheets identical" "cross-CPU sheets DIFFER" \
   scripts/crosscheck.sh build build-arm64
+
+echo "== Windows build, its tests under wine"
+if scripts/windows.sh build-windows; then
+  ctest_stage windows build-windows
+
+  echo "== The same sheets on Linux and on Windows"
+  command_stage "Windows sheets identical" "Windows sheets DIFFER" \
+    scripts/crosscheck.sh build build-windows
+
+  echo "== The Windows program on its own platform, under wine on a virtual display"
+  command_stage "Windows smoke run passed" "Windows smoke run FAILED" \
+    scripts/windows_smoke.sh build-windows
+
+  if [[ -x packaging/windows/installer_test.sh ]]; then
+    echo "== The Windows installer, installed and uninstalled in a fresh wine prefix"
+    command_stage "installer round trip passed" "installer round trip FAILED" \
+      packaging/windows/installer_test.sh build-windows \
+      "$(sed -nE 's/^project\(Zasechka VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)"
+  fi
+else
+  record "Windows build FAILED" 0 1
+fi
 
 echo
 summary_line=$(printf '%s, ' "${summary[@]}")

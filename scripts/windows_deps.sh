@@ -10,7 +10,8 @@
 # the recipe below that builds it; what the cache holds is not built again.
 # The stable names prefix/<name> point at the current builds, and
 # toolchain.cmake there is the cross toolchain Qt records.
-#   scripts/windows_deps.sh        prints the cache folder when it is done
+#   scripts/windows_deps.sh [qtbase gmp mpfr googletest]
+# builds those named (all when none is) and prints the cache folder.
 # The sources come through apt's configured archive with deb-src added, in a
 # private apt configuration: the machine's own sources stay untouched.
 set -euo pipefail
@@ -165,10 +166,14 @@ build_qtbase() {  # source tree, prefix
 built() {  # name, key: the prefix's folder when it is complete
   [[ -f "$cache/$1-$2/.complete" ]]
 }
+wanted=("$@")
 build() {  # name, source package, version, key, recipe arguments after the tree...
   local name=$1 package=$2 version=$3 key=$4
   shift 4
   local prefix=$cache/$name-$key
+  if ((${#wanted[@]} > 0)) && [[ " ${wanted[*]} " != *" $name "* ]]; then
+    return
+  fi
   if built "$name" "$key"; then
     echo "$name: cached ($package $version)"
   else
