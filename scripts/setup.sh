@@ -38,7 +38,7 @@ windows=(
   zip unzip                        # the portable zip
   googletest                       # GoogleTest's source, built for Windows
   dpkg-dev                         # apt-get source unpacks with dpkg-source
-  m4 perl ninja-build              # GMP's and Qt's builds
+  m4 perl autoconf automake libtool ninja-build  # GMP's and Qt's builds
   xvfb xauth openbox imagemagick xdotool xclip  # the smoke run on a virtual display
   fonts-liberation                 # the faces shipped beside the program
 )

@@ -123,6 +123,9 @@ autotools_env=(CC="$host-gcc-posix" CXX="$host-g++-posix" AR="$host-ar"
 
 build_gmp() {  # source tree, prefix
   cd "$1"
+  # Debian's source leaves the manual out and patches the build files to
+  # match; its build makes them again, as here.
+  autoreconf -fi
   # --enable-fat: the code for every x86-64 CPU, picked when the program
   # starts, so it runs on any 64-bit PC and fast on a new one.
   env "${autotools_env[@]}" CFLAGS="-O2" ./configure --host=$host --prefix="$2" \
@@ -185,7 +188,18 @@ build() {  # name, source package, version, key, recipe arguments after the tree
     else
       tree=$(fetch_source "$package" "$version" "$work/source")
     fi
-    if ! (cd "$work" && "build_$name" "$tree" "$prefix" "$@") >"$cache/logs/$name.log" 2>&1; then
+    # The recipe stops at its first failing step (set -e does not reach
+    # into a command that is tested).
+    local status=0
+    set +e
+    (
+      set -e
+      cd "$work"
+      "build_$name" "$tree" "$prefix" "$@"
+    ) >"$cache/logs/$name.log" 2>&1
+    status=$?
+    set -e
+    if ((status != 0)); then
       tail -n 40 "$cache/logs/$name.log" >&2
       echo "$name: FAILED, the whole log is $cache/logs/$name.log" >&2
       exit 1
