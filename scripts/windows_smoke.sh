@@ -8,6 +8,9 @@
 # zasechka.com starts the windowed program. The screenshots stay in
 # <build>/smoke/.
 #   scripts/windows_smoke.sh [build-windows]
+# With ZAS_SMOKE_PERCENT=125 (or 150, 175) the same run is made at that
+# scale, wine's LogPixels, which a program under wine takes as Windows'
+# display scale; the screenshots are then named scale125-... .
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-windows}
@@ -16,16 +19,35 @@ if [[ "${2:-}" != --inside ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" --inside
 fi
 out=$build/smoke
-rm -rf "$out" && mkdir -p "$out"
+percent=${ZAS_SMOKE_PERCENT:-100}
+prefix=
+if ((percent != 100)); then
+  prefix=scale$percent-
+fi
+mkdir -p "$out"
+rm -f "$out/$prefix"*.png
 # The Windows platform, in a Russian locale: the comma, as in the examples.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export LANG=ru_RU.UTF-8
 scripts/wine_run.sh --prepare
 
+logpixels() {  # dots per inch for wine's desktop
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+export WINEPREFIX=${ZAS_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/zasechka/wine} WINEDEBUG=-all
+if ((percent != 100)); then
+  logpixels $((96 * percent / 100))
+fi
+
 openbox >/dev/null 2>&1 &
 wm=$!
 program=
-trap 'kill $wm 2>/dev/null || true; [[ -z "$program" ]] || kill $program 2>/dev/null || true' EXIT
+finish() {
+  kill $wm 2>/dev/null || true
+  if [[ -n "$program" ]]; then kill "$program" 2>/dev/null || true; fi
+  if ((percent != 100)); then logpixels 96; fi
+}
+trap finish EXIT
 
 window() {  # the id of the window whose title is $1, once it is shown
   for _ in $(seq 600); do
@@ -50,13 +72,13 @@ gone() {  # waits until no window is titled $1
   echo "the window \"$1\" stayed" >&2
   return 1
 }
-click() {  # window, x, y in its client area
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+click() {  # window, x, y in its client area, in the sheet's pixels
+  xdotool mousemove --window "$1" $(($2 * percent / 100)) $(($3 * percent / 100)) click 1
   sleep 1
 }
 shot() {  # window, file
   sleep 1
-  import -frame -window "$1" "$out/$2"
+  import -frame -window "$1" "$out/$prefix$2"
 }
 copied() {  # window, the texts the copied sheet must hold...
   local window=$1 text
