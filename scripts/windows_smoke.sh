@@ -44,7 +44,10 @@ wm=$!
 program=
 finish() {
   kill $wm 2>/dev/null || true
-  if [[ -n "$program" ]]; then kill "$program" 2>/dev/null || true; fi
+  if [[ -n "$program" ]]; then
+    kill "$program" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+  fi
   if ((percent != 100)); then logpixels 96; fi
 }
 trap finish EXIT

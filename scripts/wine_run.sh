@@ -10,11 +10,13 @@
 # into the user's home.
 #
 # A Windows program under wine sees the Unix environment, but not Qt's
-# variables (wine drops QT_*), and a Windows user has neither LANG nor LC_*:
-# the language and the number format come from the user's settings, which
-# wine takes from the Unix locale. So the program is started through cmd
-# with every QT_* variable set and the Unix locale variables cleared in its
-# environment. Qt's offscreen platform on Windows reads fonts only from
+# variables (wine drops QT_*; it passes WINEQT_x on as QT_x), and a Windows
+# user has neither LANG nor LC_*: the language and the number format come
+# from the user's settings, which wine takes from the Unix locale. So every
+# QT_* variable is handed to wine as WINEQT_*, and the program is started
+# through wine_run_env.exe (built here once from wine_run_env.c), which
+# clears the Unix locale variables in its environment and passes the command
+# line on untouched. Qt's offscreen platform on Windows reads fonts only from
 # QT_QPA_FONTDIR; it is pointed at the Liberation faces unless set, and a
 # Unix path there becomes a Windows one.
 #
@@ -25,14 +27,22 @@ set -euo pipefail
 
 export WINEPREFIX=${ZAS_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/zasechka/wine}
 export LOCPATH=$WINEPREFIX-locales
+tools=$WINEPREFIX-tools
 export WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-if [[ ! -f "$WINEPREFIX/.zasechka-ready" ]]; then
+launcher=$tools/wine_run_env.exe
+launcher_source=$(dirname "$(realpath "$0")")/wine_run_env.c
+if [[ ! -f "$WINEPREFIX/.zasechka-ready" || ! "$launcher" -nt "$launcher_source" ]]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
-  # Two tests may start at once: one creates the prefix, the other waits.
+  # Two tests may start at once: one makes the prefix ready, the other waits.
   exec 9>"$WINEPREFIX.lock"
   flock 9
+  if [[ ! "$launcher" -nt "$launcher_source" ]]; then
+    mkdir -p "$tools"
+    x86_64-w64-mingw32-gcc-posix -O2 -Wall -static -o "$launcher.new" "$launcher_source"
+    mv "$launcher.new" "$launcher"
+  fi
   if [[ ! -f "$WINEPREFIX/.zasechka-ready" ]]; then
     mkdir -p "$LOCPATH"
     for locale in ru_RU en_US; do
@@ -45,46 +55,32 @@ if [[ ! -f "$WINEPREFIX/.zasechka-ready" ]]; then
   flock -u 9
   exec 9>&-
 fi
-# One server for all the runs; it ends by itself a minute after the last.
+# One server for all the runs; it ends by itself ten minutes after the last.
 # A second start finds the first one running and leaves.
-wineserver -p60 >/dev/null 2>&1 || true
+wineserver -p600 >/dev/null 2>&1 || true
 if [[ "${1:-}" == --prepare ]]; then
   exit 0
 fi
 
 program=$1
 shift
-# A path as Windows sees it: wine's drive Z: is the Unix root.
+# A path as Windows sees it: wine's drive Z: is the Unix root. A Windows
+# path stays as it is.
 windows_path() {
+  if [[ "$1" =~ ^[A-Za-z]: ]]; then
+    printf '%s' "$1"
+    return
+  fi
   local path
   path=$(realpath -m -- "$1")
   printf 'Z:%s' "${path//\//\\}"
 }
-# One argument for cmd's command line: quoted, with no character cmd acts on.
-quote() {
-  if [[ "$1" =~ [\"%^\&\|\<\>] ]]; then
-    echo "wine_run.sh: cannot pass '$1' through cmd" >&2
-    exit 2
-  fi
-  printf ' "%s"' "$1"
-}
-
 : "${QT_QPA_FONTDIR:=/usr/share/fonts/truetype/liberation}"
 if [[ "$QT_QPA_FONTDIR" == /* ]]; then
   QT_QPA_FONTDIR=$(windows_path "$QT_QPA_FONTDIR")
 fi
 export QT_QPA_FONTDIR
-line=
 while IFS= read -r name; do
-  value=${!name}
-  quote "$value" >/dev/null
-  line+="set $name=$value&& "
+  export "WINE$name=${!name}"
 done < <(compgen -e | grep -E '^QT_')
-for name in LANG LANGUAGE LC_ALL LC_MESSAGES LC_NUMERIC LC_CTYPE; do
-  line+="set $name=&& "
-done
-line+=$(quote "$(windows_path "$program")")
-for argument in "$@"; do
-  line+=$(quote "$argument")
-done
-exec wine cmd /d /s /c "$line"
+exec wine "$launcher" "$(windows_path "$program")" "$@"
