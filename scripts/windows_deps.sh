@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds what the Windows build links, from Debian's own source packages,
-# with the MinGW-w64 cross compiler: GMP (for any 64-bit PC: every CPU's code
-# inside, chosen at run time), MPFR, GoogleTest and Qt's base (Core, Gui,
+# with the MinGW-w64 cross compiler: GMP (for the generic x86-64, so that it
+# runs on any 64-bit PC), MPFR, GoogleTest and Qt's base (Core, Gui,
 # Widgets, PrintSupport, Test), all static. Each goes into a cache outside the
 # tree,
 #   ${XDG_CACHE_HOME:-$HOME/.cache}/zasechka/windows/<name>-<key>/
@@ -126,10 +126,10 @@ build_gmp() {  # source tree, prefix
   # Debian's source leaves the manual out and patches the build files to
   # match; its build makes them again, as here.
   autoreconf -fi
-  # --enable-fat: the code for every x86-64 CPU, picked when the program
-  # starts, so it runs on any 64-bit PC and fast on a new one.
+  # The host's processor is the generic x86-64 (no --enable-fat, no
+  # -march): only the instructions every 64-bit PC has.
   env "${autotools_env[@]}" CFLAGS="-O2" ./configure --host=$host --prefix="$2" \
-    --enable-fat --enable-static --disable-shared --enable-cxx=no
+    --enable-static --disable-shared --enable-cxx=no
   make -j"$jobs"
   make install
 }

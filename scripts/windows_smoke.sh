@@ -128,6 +128,28 @@ if ((status != 0)); then
 fi
 echo "zasechka.exe: both sheets computed, ended with exit code 0"
 
+# A file named on the command line in letters outside the ANSI code page
+# (ә, β): the program reads the wide command line, so the message that it
+# cannot read the file names it intact (a message box copies its text).
+scripts/wine_run.sh "$build/zasechka.exe" "$PWD/$out/Лист засечки ә β.zas" &
+program=$!
+main=$(window "Прямая засечка")
+sleep 2
+xdotool key ctrl+c
+sleep 1
+text=$(xclip -o -selection clipboard 2>/dev/null || true)
+if [[ "$text" != *"«Лист засечки ә β.zas»"* ]]; then
+  echo "the file named on the command line did not arrive intact: $text" >&2
+  exit 1
+fi
+xdotool key Return
+sleep 2
+main=$(window "Прямая засечка")
+click "$main" 192 236 # Выход
+wait "$program"
+program=
+echo "zasechka.exe: a file name in ә and β arrived intact"
+
 # Typed as "zasechka" in cmd, the console twin runs and hands over.
 scripts/wine_run.sh "$build/zasechka.com"
 main=$(window "Прямая засечка")
