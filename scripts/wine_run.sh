@@ -56,8 +56,16 @@ if [[ ! -f "$WINEPREFIX/.zasechka-ready" || ! "$launcher" -nt "$launcher_source"
   exec 9>&-
 fi
 # One server for all the runs; it ends by itself ten minutes after the last.
-# A second start finds the first one running and leaves.
-wineserver -p600 >/dev/null 2>&1 || true
+# When it starts, wine's own services start with the first program and stay
+# as long as the server: they are started here, away from the output of the
+# program run (a test's output would otherwise stay open after it ends).
+exec 9>"$WINEPREFIX.lock"
+flock 9
+if wineserver -p600 >/dev/null 2>&1; then
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+fi
+flock -u 9
+exec 9>&-
 if [[ "${1:-}" == --prepare ]]; then
   exit 0
 fi
