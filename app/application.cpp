@@ -9,6 +9,10 @@
 #include "app/pictures.h"
 #include "app/worksheet_form.h"
 
+#ifdef Q_OS_WIN
+#include "app/win32/bundled_fonts.h"
+#endif
+
 namespace zas::ui {
 
 Application::Application() : previous_messages_(CurrentMessageService()) {
@@ -17,6 +21,10 @@ Application::Application() : previous_messages_(CurrentMessageService()) {
     // the task bar groups them under the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("zasechka"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAS_APP_ID));
+#ifdef Q_OS_WIN
+    // Windows has no Liberation faces: the program carries them.
+    win32::LoadBundledFonts();
+#endif
     // Numbers are typed and shown with the decimal separator of the user's
     // locale (LC_NUMERIC, or the whole locale), read here once and handed to
     // each sheet as it is created.

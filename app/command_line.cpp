@@ -7,6 +7,11 @@
 #include <string_view>
 
 #include "app/document/check_command.h"
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+#endif
 
 namespace zas::ui {
 namespace {
@@ -85,9 +90,23 @@ constexpr const char* kUsageEnglish =
     "Qt's options (-platform, -display, -style, -name and the others, the value\n"
     "after a blank or \"=\") go to Qt, for example -platform offscreen.\n";
 
+// Only X11 and Wayland name their display in the environment; Windows and
+// macOS have their desktop always, and neither variable.
+#if defined(_WIN32) || defined(__APPLE__)
+constexpr bool kDisplayInEnvironment = false;
+#else
+constexpr bool kDisplayInEnvironment = true;
+#endif
+
 }  // namespace
 
+// The language of messages, as the C library chooses it: LC_ALL, then
+// LC_MESSAGES, then LANG. Windows sets none of them: there it is the user's
+// display language.
 bool RussianMessages() {
+#ifdef _WIN32
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_RUSSIAN;
+#endif
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         if (const char* value = Variable(name)) {
             return std::string_view(value).starts_with("ru");
@@ -199,7 +218,8 @@ std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, st
             break;
     }
     // A platform or an X display named on the command line is a session too.
-    if (!line.platform && !line.display && Variable("QT_QPA_PLATFORM") == nullptr &&
+    if (kDisplayInEnvironment && !line.platform && !line.display &&
+        Variable("QT_QPA_PLATFORM") == nullptr &&
         Variable("DISPLAY") == nullptr && Variable("WAYLAND_DISPLAY") == nullptr) {
         std::fputs(russian
                        ? "zasechka: нет графического сеанса (DISPLAY и WAYLAND_DISPLAY не заданы); "

@@ -10,15 +10,30 @@
 #include "app/document/open_argument.h"
 #include "app/startup.h"
 #include "app/toolkit_start.h"
+#ifdef _WIN32
+#include "app/win32/console.h"
+#endif
 
 int main(int argc, char* argv[]) {
-    // --help, --version, an option the program does not know and a missing
-    // display are answered before the toolkit starts.
+    // --help, --version, --check, an option the program does not know and a
+    // missing display are answered before the toolkit starts.
+#ifdef _WIN32
+    // Windows hands the C library's argv over in the ANSI code page; the
+    // wide command line keeps every letter of a file's name.
+    const zas::ui::CommandLine line = zas::ui::ReadCommandLine(zas::win32::Utf8Arguments());
+    if (const auto exit_code = zas::win32::AnswerCommandLine(line)) {
+        return *exit_code;
+    }
+#ifdef ZAS_CONSOLE_TWIN
+    return zas::win32::StartWindowedProgram();
+#endif
+#else
     const zas::ui::CommandLine line =
         zas::ui::ReadCommandLine(std::vector<std::string>(argv, argv + argc));
     if (const auto exit_code = zas::ui::AnswerCommandLine(line, stdout, stderr)) {
         return *exit_code;
     }
+#endif
     // The toolkit is given its own options alone, each value an argument of
     // its own; they live as long as it does.
     std::vector<std::string> toolkit_arguments = line.toolkit;
@@ -34,7 +49,11 @@ int main(int argc, char* argv[]) {
     zas::ui::Application application;
     zas::ui::CreateForms(application);
     if (line.file) {
+#ifdef _WIN32
+        zas::document::OpenFileArgument(QString::fromStdString(*line.file));
+#else
         zas::document::OpenFileArgument(QFile::decodeName(line.file->c_str()));
+#endif
     }
     return application.Run();
 }

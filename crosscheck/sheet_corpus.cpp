@@ -25,6 +25,11 @@
 #include "jung/jung_calc.h"
 #include "jung/jung_fields.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 // SplitMix64: a small generator whose sequence is fixed by its seed alone.
@@ -354,6 +359,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const long long surveys = argc >= 3 ? std::atoll(argv[2]) : 12'000;
+#ifdef _WIN32
+    // The lines end in a line feed on every system: no carriage returns.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     Corpus corpus(InputsByRow(jung ? zas::jung::kFields : zas::gauss::kFields),
                   jung ? kJungSample : kGaussSample, jung ? zas::ComputeJung : zas::ComputeGauss);
     Random random(jung ? 0x4A554E47 : 0x47415553);

@@ -3,11 +3,13 @@
 # Installs the Debian packages Zasechka needs, only those that are missing.
 # Works as root with no terminal (CI); elsewhere it asks sudo, and with no
 # sudo it prints the command to run as root and stops.
-#   scripts/setup.sh [--tests] [--virtual-display] [more packages...]
+#   scripts/setup.sh [--tests] [--virtual-display] [--windows] [more packages...]
 # Without options: what building and running the program needs. With
 # --tests: also the tests, the benchmarks, the fuzzer and the packaging
 # check. With --virtual-display: also Xvfb, to run the program on a machine
-# with no display (xvfb-run -a ./build/zasechka).
+# with no display (xvfb-run -a ./build/zasechka). With --windows: the MinGW
+# cross compiler, wine and NSIS for the Windows build (scripts/windows.sh),
+# and what its dependencies' builds from source need.
 # Packages named on the command line are installed too, when missing.
 set -euo pipefail
 
@@ -34,11 +36,25 @@ virtual_display=(
   xvfb xauth                       # xvfb-run: an X server without a screen, and its key
 )
 
+windows=(
+  g++-mingw-w64-x86-64-posix       # the Windows cross compiler, POSIX threads
+  wine wine64                      # runs the Windows build's tests and the installer round trip
+  nsis                             # the installer
+  icoutils                         # icotool: the program's icon from the drawn pictures
+  zip unzip                        # the portable zip
+  googletest                       # GoogleTest's source, built for Windows
+  dpkg-dev                         # apt-get source unpacks with dpkg-source
+  m4 perl autoconf automake libtool ninja-build  # GMP's and Qt's builds
+  xvfb xauth openbox imagemagick xdotool xclip  # the smoke run on a virtual display
+  fonts-liberation                 # the faces shipped beside the program
+)
+
 packages=("${program[@]}")
 while [[ "${1:-}" == --* ]]; do
   case $1 in
     --tests) packages+=("${tests[@]}") ;;
     --virtual-display) packages+=("${virtual_display[@]}") ;;
+    --windows) packages+=("${windows[@]}") ;;
     *) echo "setup.sh: unknown option $1" >&2; exit 2 ;;
   esac
   shift

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the main window: the windows created once, the main window's
 // controls, the worksheet shown modally from it, and the program's end.
+#include <QFontInfo>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
@@ -8,12 +9,15 @@
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
+#include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "app/About/about.h"
 #include "app/Opic/opic.h"
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/main_form.h"
 #include "app/pictures.h"
 #include "app/startup.h"
@@ -336,6 +340,50 @@ class MainWindowTest : public QObject {
             QCOMPARE(QString::fromStdString(zas::FloatToStr(-0.5, sheet->DecimalSeparator())),
                      "-0" + expected + "5");
         }
+    }
+
+    // X11 and Wayland name their display in DISPLAY and WAYLAND_DISPLAY,
+    // and without either the program refuses to start; Windows sets neither
+    // and always has its desktop.
+    void noDisplayVariables() {
+        const char* names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+        QByteArray values[3];
+        for (int i = 0; i < 3; ++i) {
+            values[i] = qgetenv(names[i]);
+            qunsetenv(names[i]);
+        }
+#ifdef Q_OS_WIN
+        std::FILE* sink = std::fopen("NUL", "w");
+#else
+        std::FILE* sink = std::fopen("/dev/null", "w");
+#endif
+        const char* argv[] = {"zasechka"};
+        const std::optional<int> code = zas::ui::AnswerCommandLine(1, argv, sink, sink);
+        std::fclose(sink);
+        for (int i = 0; i < 3; ++i) {
+            if (!values[i].isNull()) {
+                qputenv(names[i], values[i]);
+            }
+        }
+#ifdef Q_OS_WIN
+        QVERIFY(!code.has_value());
+#else
+        QCOMPARE(code, std::optional<int>(1));
+#endif
+    }
+
+    // The sheets' faces are found: on Windows, where they are not installed,
+    // from beside the program (ctest runs this there with a font folder that
+    // holds none).
+    void sheetFacesFound() {
+        QCOMPARE(QFontInfo(Child<QPushButton>(Form1, "BitBtn1")->font()).family(),
+                 QStringLiteral("Liberation Sans"));
+        const QList<QLabel*> labels = Form2->findChildren<QLabel*>();
+        const auto serif = std::find_if(labels.begin(), labels.end(), [](QLabel* label) {
+            return label->font().family() == QLatin1String("Liberation Serif");
+        });
+        QVERIFY(serif != labels.end());
+        QCOMPARE(QFontInfo((*serif)->font()).family(), QStringLiteral("Liberation Serif"));
     }
 
     void placeOnScreen() {

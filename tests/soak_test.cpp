@@ -15,7 +15,15 @@
 // it, through setText. (The line edit's own paste keeps every character it
 // replaces for undo, so thousands of pastes of a 100,000-digit number would
 // measure the toolkit's undo history instead of the program.)
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+// windows.h first.
+#include <psapi.h>
+#else
 #include <unistd.h>
+#endif
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -99,11 +107,19 @@ qint64 ResidentBytes() {
     // What was freed goes back to the system first: only what is held counts.
     malloc_trim(0);
 #endif
+#ifdef _WIN32
+    // Windows has no /proc: its working set is the resident memory.
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<qint64>(counters.WorkingSetSize);
+#else
     std::ifstream statm("/proc/self/statm");
     qint64 size = 0;
     qint64 resident = 0;
     statm >> size >> resident;
     return resident * sysconf(_SC_PAGESIZE);
+#endif
 }
 
 // A field text as the conversion error quotes it (the quote itself is
