@@ -3,9 +3,10 @@
 # Installs the Debian packages Zasechka needs, only those that are missing.
 # Works as root with no terminal (CI); elsewhere it asks sudo, and with no
 # sudo it prints the command to run as root and stops.
-#   scripts/setup.sh [--tests] [more packages...]
-# Without --tests: what building and running the program needs. With it:
-# also the tests, the benchmarks, the fuzzer and the packaging check.
+#   scripts/setup.sh [--tests] [--windows] [more packages...]
+# Without options: what building and running the program needs. --tests adds
+# the tests, the benchmarks, the fuzzer and the packaging check; --windows
+# the Windows installer and portable zip and their test under wine.
 # Packages named on the command line are installed too, when missing.
 set -euo pipefail
 
@@ -27,12 +28,24 @@ tests=(
   dpkg-dev file                    # cpack's Debian package: the library scan for Depends
   lintian desktop-file-utils appstream  # the packaging check's validators
 )
+windows=(
+  nsis                             # the Windows installer (amd64-unicode stubs, MultiUser.nsh)
+  icoutils                         # wrestool: the program's icon for the installer
+  zip unzip                        # the portable zip, and its check against the installed files
+  wine wine64                      # the installer's round trip in a private wine prefix
+  locales                          # ru_RU's locale data: wine in Russian, in a private LOCPATH
+  g++-mingw-w64-x86-64-posix       # the MinGW runtime and its licence notices
+  qt6-base-dev libgmp-dev libmpfr-dev  # the copyright files shipped beside the program
+)
 
 packages=("${program[@]}")
-if [[ "${1:-}" == --tests ]]; then
+while [[ "${1:-}" == --tests || "${1:-}" == --windows ]]; do
+  case $1 in
+    --tests) packages+=("${tests[@]}") ;;
+    --windows) packages+=("${windows[@]}") ;;
+  esac
   shift
-  packages+=("${tests[@]}")
-fi
+done
 packages+=("$@")
 
 missing=()
