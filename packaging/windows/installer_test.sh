@@ -288,7 +288,7 @@ installed HKCU "$dir" "$version" CurrentUser "$menu_user"
 check "Russian pages: the entry's comment" value_is "HKCU\\$uninst" Comments \
   "Координаты точки прямой засечкой по формулам Юнга и Гаусса"
 out=$(run russian cmd /c "cd /d $dir && zasechka --version" 2>&1)
-check "«zasechka --version» in cmd runs zasechka.com" version_says "$version" "$out"
+check "«zasechka --version» in cmd: zasechka.com answers" version_says "$version" "$out"
 documents="$drive/users/$user/Documents"
 mkdir -p "$documents"
 echo '{"format":"zasechka"}' >"$documents/мой лист.zas"

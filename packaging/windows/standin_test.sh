@@ -22,13 +22,20 @@ mkdir -p "$ship"
 cxx=x86_64-w64-mingw32-g++-posix
 
 cat >"$build/standin.cpp" <<'EOF'
-// Stands in for zasechka.exe and zasechka.com: "--version" prints the
-// program's name and version, as the real one does.
+// Stands in for zasechka.com: "--version" prints the program's name and
+// version, as the real one does. Built as the GUI program it answers
+// nothing, as on Windows, where a GUI program's output is lost: cmd must
+// find the console twin.
 #include <cstdio>
 #include <cstring>
 int main(int argc, char **argv) {
+#ifdef ZAS_CONSOLE
   if (argc > 1 && std::strcmp(argv[1], "--version") == 0)
     std::printf("zasechka %s\n", ZAS_VERSION);
+#else
+  (void)argc;
+  (void)argv;
+#endif
   return 0;
 }
 EOF
@@ -38,7 +45,7 @@ printf 'IDI_ICON1 ICON "%s"\n' /usr/share/nsis/Contrib/Graphics/Icons/orange-ins
 x86_64-w64-mingw32-windres "$build/standin.rc" -O coff -o "$build/standin.res"
 "$cxx" -O2 -static -DZAS_VERSION="\"$version\"" -mwindows "$build/standin.cpp" \
   "$build/standin.res" -o "$ship/zasechka.exe"
-"$cxx" -O2 -static -DZAS_VERSION="\"$version\"" -mconsole "$build/standin.cpp" \
+"$cxx" -O2 -static -DZAS_VERSION="\"$version\"" -DZAS_CONSOLE -mconsole "$build/standin.cpp" \
   "$build/standin.res" -o "$ship/zasechka.com"
 cp /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf \
   /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf "$ship/"

@@ -62,6 +62,8 @@ ShowUninstDetails show
 !insertmacro MUI_PAGE_WELCOME
 ; The GPL asks nothing of the one who runs the program: its page is for
 ; reading, and «Далее» goes on.
+!define MUI_PAGE_HEADER_TEXT "$(LicenseTitle)"
+!define MUI_PAGE_HEADER_SUBTEXT "$(LicenseSubtitle)"
 !define MUI_LICENSEPAGE_TEXT_TOP "$(LicenseTop)"
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "$(LicenseBottom)"
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
@@ -79,6 +81,10 @@ ShowUninstDetails show
 
 LangString WelcomeText ${LANG_RUSSIAN} "Программа установит на компьютер Zasechka ${VERSION}: решение прямой засечки по формулам Юнга и Гаусса.$\r$\n$\r$\n$_CLICK"
 LangString WelcomeText ${LANG_ENGLISH} "This will install Zasechka ${VERSION} on your computer: the forward intersection by Jung's and Gauss's formulas.$\r$\n$\r$\n$_CLICK"
+LangString LicenseTitle ${LANG_RUSSIAN} "Лицензия"
+LangString LicenseTitle ${LANG_ENGLISH} "Licence"
+LangString LicenseSubtitle ${LANG_RUSSIAN} "На каких условиях распространяется $(^NameDA)."
+LangString LicenseSubtitle ${LANG_ENGLISH} "The terms $(^NameDA) comes under."
 LangString LicenseTop ${LANG_RUSSIAN} "Zasechka — свободная программа. Её лицензия, GNU GPL версии 3:"
 LangString LicenseTop ${LANG_ENGLISH} "Zasechka is free software. Its licence, the GNU GPL version 3:"
 LangString LicenseBottom ${LANG_RUSSIAN} "Принимать лицензию не нужно: она разрешает запускать, изучать, изменять и распространять программу. Лицензии Qt, MPFR, GMP, шрифтов и среды выполнения — в папке licenses программы. Нажмите «Далее»."
