@@ -24,8 +24,9 @@
 # compilers and runtime of the MinGW toolchain always come from the host).
 # ZAS_SOURCE_COMMIT overrides the commit the source offer names (a build
 # from a tarball, outside git); otherwise it is `git rev-parse HEAD`, or
-# "unknown". SOURCE_DATE_EPOCH, when set, dates the zip's entries; otherwise
-# the commit's time does.
+# "unknown". SOURCE_DATE_EPOCH, when set, dates the files in the zip and in
+# the installer; otherwise the commit's time does. The same sources and the
+# same build make the same bytes of both.
 set -euo pipefail
 
 if (($# != 2)); then
@@ -277,11 +278,18 @@ $part_lines_ru
 EOF
 windows_text "$work/README.txt" "$stage/licenses/README.txt"
 
-# The installer's icon: the program's own, taken from its resources.
+# The installer's icon: the program's own, IDI_ICON1 in its resources (or
+# its one group icon under another name).
 icon=/usr/share/nsis/Contrib/Graphics/Icons/modern-install.ico
-if command -v wrestool >/dev/null &&
-  wrestool -x -t 14 "$stage/zasechka.exe" -o "$work/zasechka.ico" 2>/dev/null &&
-  [[ -s "$work/zasechka.ico" ]]; then
+if command -v wrestool >/dev/null; then
+  wrestool -x -t 14 -n IDI_ICON1 "$stage/zasechka.exe" -o "$work/zasechka.ico" 2>/dev/null ||
+    true
+  if [[ ! -s "$work/zasechka.ico" ]] &&
+    (($(wrestool -l -t 14 "$stage/zasechka.exe" 2>/dev/null | wc -l) == 1)); then
+    wrestool -x -t 14 "$stage/zasechka.exe" -o "$work/zasechka.ico" 2>/dev/null || true
+  fi
+fi
+if [[ -s "$work/zasechka.ico" ]]; then
   icon=$work/zasechka.ico
 else
   echo "make_installer: zasechka.exe has no icon; the installer takes NSIS's own" >&2
@@ -320,17 +328,20 @@ fi
 IFS=. read -r v1 v2 v3 v4 <<<"${version%%[-+~]*}"
 vi_version=${v1:-0}.${v2:-0}.${v3:-0}.${v4:-0}
 
+# Every file dated by the commit, in the zip and in the installer alike, so
+# that the same sources make the same bytes.
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct 2>/dev/null || date +%s)}
+find "$stage" -exec touch -h -d "@$epoch" {} +
+
 setup=$build/zasechka-$version-setup.exe
 zipfile=$build/zasechka-$version-win64.zip
-makensis -V2 -INPUTCHARSET UTF8 \
+SOURCE_DATE_EPOCH=$epoch makensis -V2 -INPUTCHARSET UTF8 \
   -DVERSION="$version" -DVI_VERSION="$vi_version" \
   -DSTAGE="$stage" -DICON="$icon" -DOUTFILE="$setup" \
   -DINSTALL_FILES="$work/install_files.nsh" -DUNINSTALL_FILES="$work/uninstall_files.nsh" \
   "$here/zasechka.nsi"
 
-# The zip: the same folder, entries in a fixed order, dated by the commit.
-epoch=${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct 2>/dev/null || date +%s)}
-find "$stage" -exec touch -h -d "@$epoch" {} +
+# The zip: the same folder, its entries in a fixed order.
 rm -f "$zipfile"
 (cd "$work" && find "zasechka-$version" | LC_ALL=C sort | TZ=UTC zip -q -X -9 "$zipfile" -@)
 
