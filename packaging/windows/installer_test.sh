@@ -71,10 +71,14 @@ trap cleanup EXIT
 # Russian Windows: a private Russian UTF-8 locale (LOCPATH), so that wine
 # gives the installer Russian as the display language and passes Cyrillic
 # arguments intact. Without the locales data: English, still UTF-8.
+english_comment="Compute a forward intersection by Jung's and by Gauss's formulas"
 russian=(LANG=C.UTF-8)
+russian_comment=$english_comment
 mkdir -p "$tmp/locale"
+# shellcheck disable=SC2034  # read through run's name reference
 if localedef -i ru_RU -f UTF-8 "$tmp/locale/ru_RU.UTF-8" >/dev/null 2>&1; then
   russian=(LOCPATH="$tmp/locale" LANG=ru_RU.UTF-8)
+  russian_comment="Координаты точки прямой засечкой по формулам Юнга и Гаусса"
 else
   echo "installer_test: no ru_RU locale data (package locales); the Russian runs are English" >&2
 fi
@@ -89,7 +93,10 @@ run() {  # language (russian|english), program and arguments: under wine
 section "A fresh wine prefix"
 env "${english[@]}" wineboot -i >/dev/null 2>&1
 drive=$WINEPREFIX/drive_c
-user=$(ls "$drive/users" | grep -v -x Public | head -n 1)
+user=
+for d in "$drive/users"/*; do
+  [[ "${d##*/}" == Public ]] || user=${d##*/}
+done
 profile_win="C:\\users\\$user"
 programs_user="$drive/users/$user/AppData/Local/Programs"
 menu_user="$drive/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
@@ -285,8 +292,7 @@ dir="$profile_win\\AppData\\Local\\Programs\\Zasechka"
 run russian "$setup" /S /CurrentUser
 check "the installer exits with 0" test $? -eq 0
 installed HKCU "$dir" "$version" CurrentUser "$menu_user"
-check "Russian pages: the entry's comment" value_is "HKCU\\$uninst" Comments \
-  "Координаты точки прямой засечкой по формулам Юнга и Гаусса"
+check "Russian pages: the entry's comment" value_is "HKCU\\$uninst" Comments "$russian_comment"
 out=$(run russian cmd /c "cd /d $dir && zasechka --version" 2>&1)
 check "«zasechka --version» in cmd: zasechka.com answers" version_says "$version" "$out"
 documents="$drive/users/$user/Documents"
@@ -305,8 +311,7 @@ read -r -a words <<<"/D=$dir"
 run english "$setup" /S /AllUsers "${words[@]}"
 check "the installer exits with 0" test $? -eq 0
 installed HKLM "$dir" "$version" AllUsers "$menu_all"
-check "English pages: the entry's comment" value_is "HKLM\\$uninst" Comments \
-  "Compute a forward intersection by Jung's and by Gauss's formulas"
+check "English pages: the entry's comment" value_is "HKLM\\$uninst" Comments "$english_comment"
 check "nothing for the current user" no_key "HKCU\\$uninst"
 unix=$(unix_path "$dir")
 out=$(run russian "$unix/zasechka.com" --version 2>&1)

@@ -20,8 +20,8 @@
 #   qt6-base 6.4.2+dfsg-10
 #   gmp 2:6.2.1+dfsg1-1.1
 #   mpfr4 4.2.0-1
-# A package it does not name gets the version of its host package (the
-# compilers and runtime of the MinGW toolchain always come from the host).
+# A package it does not name gets the version installed here (the MinGW-w64
+# runtime and GCC's runtime libraries are the host's own).
 # ZAS_SOURCE_COMMIT overrides the commit the source offer names (a build
 # from a tarball, outside git); otherwise it is `git rev-parse HEAD`, or
 # "unknown". SOURCE_DATE_EPOCH, when set, dates the files in the zip and in
