@@ -295,6 +295,25 @@ installed HKCU "$dir" "$version" CurrentUser "$menu_user"
 check "Russian pages: the entry's comment" value_is "HKCU\\$uninst" Comments "$russian_comment"
 out=$(run russian cmd /c "cd /d $dir && zasechka --version" 2>&1)
 check "«zasechka --version» in cmd: zasechka.com answers" version_says "$version" "$out"
+# The program running (wine's cmd in its place, waiting on its input): a
+# setup over it and its uninstaller stop with status 4 and change nothing.
+unix=$(unix_path "$dir")
+cp "$unix/zasechka.exe" "$tmp/zasechka.exe"
+cp "$drive/windows/system32/cmd.exe" "$unix/zasechka.exe"
+mkfifo "$tmp/input"
+run english "$unix/zasechka.exe" /k <"$tmp/input" >/dev/null 2>&1 &
+running=$!
+exec 3>"$tmp/input"
+sleep 2
+run russian "$setup" /S /CurrentUser
+check "a setup over the running program stops" is 4 $?
+run russian "$unix/uninstall.exe" /S /CurrentUser "_?=$dir"
+check "the uninstaller stops while the program runs" is 4 $?
+our_keys
+check "the program stays installed" value_is "HKCU\\$uninst" DisplayVersion "$version"
+exec 3>&-
+wait "$running"
+cp "$tmp/zasechka.exe" "$unix/zasechka.exe"
 documents="$drive/users/$user/Documents"
 mkdir -p "$documents"
 echo '{"format":"zasechka"}' >"$documents/мой лист.zas"

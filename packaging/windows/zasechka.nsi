@@ -93,6 +93,8 @@ LangString NeedWin10 ${LANG_RUSSIAN} "Zasechka работает в 64-разря
 LangString NeedWin10 ${LANG_ENGLISH} "Zasechka needs 64-bit Windows 10 or 11. This computer runs an older Windows: setup stops."
 LangString Need64 ${LANG_RUSSIAN} "Zasechka работает только в 64-разрядной Windows 10 и 11: установка прервана."
 LangString Need64 ${LANG_ENGLISH} "Zasechka runs on 64-bit Windows 10 and 11 only: setup stops."
+LangString CloseProgram ${LANG_RUSSIAN} "Zasechka запущена: закройте все её окна и нажмите «Повтор»."
+LangString CloseProgram ${LANG_ENGLISH} "Zasechka is running: close all its windows, then click Retry."
 LangString ShortcutText ${LANG_RUSSIAN} "Координаты точки прямой засечкой по формулам Юнга и Гаусса"
 LangString ShortcutText ${LANG_ENGLISH} "Compute a forward intersection by Jung's and by Gauss's formulas"
 
@@ -138,6 +140,40 @@ Function .onInit
   !insertmacro MULTIUSER_INIT
 FunctionEnd
 
+; A running program's files cannot be replaced or deleted: while zasechka.exe
+; or zasechka.com in the folder $R0 runs (Windows refuses to open it for
+; writing), ask to close it, or stop with exit status 4 before anything is
+; changed. A silent run stops at once.
+!macro ProgramClosed UN
+  Function ${UN}FileClosed  ; $R0: one of the program's files
+    Push $R1
+    retry:
+    ${If} ${FileExists} $R0
+      ClearErrors
+      FileOpen $R1 $R0 a
+      ${If} ${Errors}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(CloseProgram)" /SD IDCANCEL IDRETRY retry
+        SetErrorLevel 4
+        Quit
+      ${EndIf}
+      FileClose $R1
+    ${EndIf}
+    Pop $R1
+  FunctionEnd
+  Function ${UN}ProgramClosed  ; $R0: the program's folder
+    Push $R0
+    StrCpy $R0 "$R0\zasechka.exe"
+    Call ${UN}FileClosed
+    Pop $R0
+    Push $R0
+    StrCpy $R0 "$R0\zasechka.com"
+    Call ${UN}FileClosed
+    Pop $R0
+  FunctionEnd
+!macroend
+!insertmacro ProgramClosed ""
+!insertmacro ProgramClosed "un."
+
 ; Tells Explorer that file types changed, so the icon and the verb of .zas
 ; files show at once.
 !macro NotifyShell
@@ -147,10 +183,19 @@ FunctionEnd
 Section "Zasechka" SecProgram
   SectionIn RO
 
+  ; Nothing changes while the program runs from this folder or from the
+  ; earlier version's.
+  ReadRegStr $0 SHCTX "${UNINST_KEY}" "InstallLocation"
+  StrCpy $R0 $INSTDIR
+  Call ProgramClosed
+  ${If} $0 != ""
+    StrCpy $R0 $0
+    Call ProgramClosed
+  ${EndIf}
+
   ; An earlier (or the same) version in this mode: its own uninstaller takes
   ; it away first, quietly and in place, so that no file of it stays behind
   ; and the list of programs keeps one entry.
-  ReadRegStr $0 SHCTX "${UNINST_KEY}" "InstallLocation"
   ${If} $0 != ""
   ${AndIf} ${FileExists} "$0\uninstall.exe"
     DetailPrint "$0\uninstall.exe"
@@ -228,6 +273,8 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
+  StrCpy $R0 $INSTDIR
+  Call un.ProgramClosed
   ; Exactly the files the installer wrote; a file the user put in the
   ; folder keeps it, and the folder with it.
   !include "${UNINSTALL_FILES}"
