@@ -9,7 +9,8 @@
 # the .zas association and the entry in the list of programs, runs the
 # installed program's --version, uninstalls silently and checks that the
 # prefix is as it was before, files and registry, but for what the user
-# left. Windows 8.1 must be refused. Ends with
+# left. Windows 8.1 must be refused, and while the program runs neither a
+# setup nor the uninstaller may change anything. Ends with
 #   Installer: N passed, N failed
 # and exits non-zero when anything failed. Needs wine, makensis (for the
 # earlier version's installer) and the locales data (scripts/setup.sh
