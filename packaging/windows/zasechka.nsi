@@ -48,6 +48,7 @@ ShowUninstDetails show
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${UNINST_KEY}"
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallLocation"
 !define MULTIUSER_INSTALLMODE_FUNCTION KeepCommandLineFolder
+!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "$(AllUsersNeedAdmin)"
 !include MultiUser.nsh
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -93,6 +94,8 @@ LangString NeedWin10 ${LANG_RUSSIAN} "Zasechka работает в 64-разря
 LangString NeedWin10 ${LANG_ENGLISH} "Zasechka needs 64-bit Windows 10 or 11. This computer runs an older Windows: setup stops."
 LangString Need64 ${LANG_RUSSIAN} "Zasechka работает только в 64-разрядной Windows 10 и 11: установка прервана."
 LangString Need64 ${LANG_ENGLISH} "Zasechka runs on 64-bit Windows 10 and 11 only: setup stops."
+LangString AllUsersNeedAdmin ${LANG_RUSSIAN} "Установить Zasechka для всех пользователей компьютера может только администратор."
+LangString AllUsersNeedAdmin ${LANG_ENGLISH} "Only an administrator can install Zasechka for all users of this computer."
 LangString CloseProgram ${LANG_RUSSIAN} "Zasechka запущена: закройте все её окна и нажмите «Повтор»."
 LangString CloseProgram ${LANG_ENGLISH} "Zasechka is running: close all its windows, then click Retry."
 LangString ShortcutText ${LANG_RUSSIAN} "Координаты точки прямой засечкой по формулам Юнга и Гаусса"
