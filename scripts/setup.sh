@@ -47,6 +47,8 @@ windows=(
   m4 perl autoconf automake libtool ninja-build  # GMP's and Qt's builds
   xvfb xauth openbox imagemagick xdotool xclip  # the smoke run on a virtual display
   fonts-liberation                 # the faces shipped beside the program
+  locales                          # ru_RU's locale data: wine in Russian, in a private LOCPATH
+  qt6-base-dev libgmp-dev libmpfr-dev  # the copyright files shipped beside the program
 )
 
 packages=("${program[@]}")
