@@ -357,8 +357,8 @@ class MainWindowTest : public QObject {
 #else
         std::FILE* sink = std::fopen("/dev/null", "w");
 #endif
-        const char* argv[] = {"zasechka"};
-        const std::optional<int> code = zas::ui::AnswerCommandLine(1, argv, sink, sink);
+        const std::optional<int> code =
+            zas::ui::AnswerCommandLine(zas::ui::ReadCommandLine({"zasechka"}), sink, sink);
         std::fclose(sink);
         for (int i = 0; i < 3; ++i) {
             if (!values[i].isNull()) {
