@@ -210,6 +210,9 @@ build() {  # name, source package, version, key, recipe arguments after the tree
     echo "$name: built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
   fi
   ln -sfn "../$name-$key" "$cache/prefix/$name"
+  # Builds of older sources or recipes are not used again.
+  find "$cache" -mindepth 1 -maxdepth 1 -type d -name "$name-*" ! -name "$name-$key" \
+    -exec rm -rf {} +
 }
 
 read -r _ gmp_version < <(source_version libgmp10)
