@@ -14,7 +14,7 @@
 #include "app/win32/console.h"
 #endif
 
-int main(int argc, char* argv[]) {
+int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[]) {
     // --help, --version, --check, an option the program does not know and a
     // missing display are answered before the toolkit starts.
 #ifdef _WIN32

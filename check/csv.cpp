@@ -20,7 +20,10 @@ std::string CsvField(std::string_view text) {
 std::string CsvRow(const std::vector<std::string>& fields) {
     std::string row;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        row += (i == 0 ? "" : ";") + CsvField(fields[i]);
+        if (i > 0) {
+            row += ';';
+        }
+        row += CsvField(fields[i]);
     }
     return row + "\r\n";
 }

@@ -88,6 +88,10 @@ if [[ "$QT_QPA_FONTDIR" == /* ]]; then
   QT_QPA_FONTDIR=$(windows_path "$QT_QPA_FONTDIR")
 fi
 export QT_QPA_FONTDIR
+# A program with no console window (none has one under wine) sends Qt's
+# messages and a Qt test's report to the debugger, not to its output: where
+# the tests and the logs can read them.
+export QT_FORCE_STDERR_LOGGING=${QT_FORCE_STDERR_LOGGING:-1}
 while IFS= read -r name; do
   export "WINE$name=${!name}"
 done < <(compgen -e | grep -E '^QT_')

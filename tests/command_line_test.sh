@@ -32,26 +32,32 @@ expect 0 "zasechka $version" LANG=C "$program" --version
 expect 0 "Usage: zasechka *" LANG=C.UTF-8 "$program" --help
 expect 0 "Использование: zasechka *" LANG=ru_RU.UTF-8 "$program" --help
 expect 0 "Использование: zasechka *" LANG=C LC_MESSAGES=ru_RU.UTF-8 "$program" -platform xcb --help
-# Windows names no display in the environment (main_window_test checks that
-# the program starts there without one).
-if [ -z "${ZAS_WINDOWS:-}" ]; then
-  expect 1 "zasechka: no graphical session*xvfb-run*" LANG=C "$program" -style Fusion
-fi
 # The language: LC_ALL outranks LANG; an empty variable counts as unset.
 expect 0 "Usage: zasechka *" LC_ALL=C LANG=ru_RU.UTF-8 "$program" --help
 expect 0 "Использование: zasechka *" LC_ALL= LANG=ru_RU.UTF-8 "$program" --help
-expect 1 "zasechka: no graphical session*" LANG=C DISPLAY= "$program"
-# An option's value, or anything after "--", is not read as an option.
-expect 1 "zasechka: no graphical session*" LANG=C "$program" -name --help
-expect 1 "zasechka: no graphical session*" LANG=C "$program" -- --version
+# Where X11 or Wayland draw the windows, a missing display is answered
+# before the toolkit starts. Windows names no display in the environment
+# (main_window_test checks that the program starts there without one), so
+# there these would start the windows.
+if [ -z "${ZAS_WINDOWS:-}" ]; then
+  expect 1 "zasechka: no graphical session*xvfb-run*" LANG=C "$program" -style Fusion
+  expect 1 "zasechka: no graphical session*" LANG=C DISPLAY= "$program"
+  # An option's value, or anything after "--", is not read as an option.
+  expect 1 "zasechka: no graphical session*" LANG=C "$program" -name --help
+  expect 1 "zasechka: no graphical session*" LANG=C "$program" -- --version
+  # A display that cannot be opened: not Qt's abort.
+  expect 1 "zasechka: cannot open display :77" LANG=C DISPLAY=:77 "$program"
+  expect 1 "zasechka: cannot open display :77" LANG=C "$program" --display=:77
+fi
 # An unknown option, or one without its value, is refused by name.
 expect 2 "zasechka: unknown option --bogus; *" LANG=C "$program" --bogus a.zas
 expect 2 "zasechka: unknown option -v; *" LANG=C "$program" -v
 expect 2 "zasechka: у параметра -name нет значения; *" LANG=ru_RU.UTF-8 "$program" -style Fusion -name
-# A display that cannot be opened, or no platform Qt can start: not Qt's abort.
-expect 1 "zasechka: cannot open display :77" LANG=C DISPLAY=:77 "$program"
-expect 1 "zasechka: cannot open display :77" LANG=C "$program" --display=:77
-expect 1 "zasechka: Qt could not start a platform*" LANG=C QT_QPA_PLATFORM=nosuch "$program"
+# No platform Qt can start: not Qt's abort. (The console twin hands the
+# windows over to zasechka.exe and does not wait for them: its own exit code
+# is 0.)
+expect "${ZAS_STARTED_CODE:-1}" "zasechka: Qt could not start a platform*" LANG=C \
+  QT_QPA_PLATFORM=nosuch "$program"
 # --check over a folder of mixed sheets, with no display: each file's
 # verdicts, the first slip of each determination, the exit codes (the
 # highest over the files), and the grade book's rows.
@@ -104,15 +110,25 @@ check 1 "*c-jung-empty-input.zas: лист по формулам Юнга
 check 2 "*a-jung-right.zas: лист*b-gauss-slips.zas: лист*c-jung-empty-input.zas: лист*d-broken.zas: Файл повреждён или обрезан: он не дочитывается до конца.*" "$class"
 check 2 "*zasechka: --check*" --format=csv
 # The grade book: a BOM, ";" between fields, RFC 4180 quotes, CR LF.
-env LANG=C.UTF-8 LC_NUMERIC=ru_RU.UTF-8 "$program" --check --format=csv "$class" > "$class/rows.csv"
-[ $? -eq 2 ] || { echo "FAILED: --check --format=csv over the folder: not exit code 2" >&2; failed=1; }
+# Linux takes the language and the number format from variables of their
+# own; wine takes both from one, so there the whole grade book is Russian.
+if [ -z "${ZAS_WINDOWS:-}" ]; then
+  env LANG=C.UTF-8 LC_NUMERIC=ru_RU.UTF-8 "$program" --check --format=csv "$class" > "$class/rows.csv"
+  csv_code=$?
+  summary='"8 of 12 values agree; differing: 4. First discrepancy in the first determination: tg α2;'
+else
+  env LANG=ru_RU.UTF-8 "$program" --check --format=csv "$class" > "$class/rows.csv"
+  csv_code=$?
+  summary='"Совпадают с вычисленными: 8 из 12 значений; расходятся: 4. Первое расхождение в первом определении: tg α2;'
+fi
+[ $csv_code -eq 2 ] || { echo "FAILED: --check --format=csv over the folder: not exit code 2" >&2; failed=1; }
 expect_row() {
   grep -qF "$1" "$class/rows.csv" || { echo "FAILED: no CSV row $1" >&2; failed=1; }
 }
 expect_row "$(printf '\357\273\277file;method;field;name;expected;given;verdict\r')"
 expect_row "$(printf '%s;jung;Ectgb1;ctg β1;-0,23564;-0,23564;ok\r' "$class/a-jung-right.zas")"
 expect_row "$(printf '%s;gauss;Yp;Среднее Yp;-173,7;"1""5";differs\r' "$class/b-gauss-slips.zas")"
-expect_row "$(printf '%s;gauss;;"8 of 12 values agree; differing: 4. First discrepancy in the first determination: tg α2;' "$class/b-gauss-slips.zas")"
+expect_row "$(printf '%s;gauss;;%s' "$class/b-gauss-slips.zas" "$summary")"
 expect_row "$(printf '%s;jung;;Введите исходные данные(они обозначены красным цветом);;;uncomputable\r' "$class/c-jung-empty-input.zas")"
 expect_row "$(printf '%s;;;Файл повреждён или обрезан: он не дочитывается до конца.;;;unreadable\r' "$class/d-broken.zas")"
 exit $failed

@@ -180,7 +180,18 @@ class MainWindowTest : public QObject {
             const QPixmap shown = Child<QLabel>(window, "Image1")->pixmap();
             QVERIFY(shown.devicePixelRatio() >= screen);
             QCOMPARE(shown.deviceIndependentSize().toSize(), size);
+#ifdef Q_OS_WIN
+            // Qt's SVG reader is not in the Windows build: the reference is
+            // the picture drawn from the SVG for that ratio when the program
+            // was built.
+            const qreal ratio = shown.devicePixelRatio();
+            QImageReader drawn(QStringLiteral(ZAS_RENDERED_DIR "/") +
+                               QLatin1String(svg).chopped(4) +
+                               (ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio)) +
+                               QStringLiteral(".png"));
+#else
             QImageReader drawn(QStringLiteral(ZAS_SOURCE_DIR "/") + QLatin1String(svg));
+#endif
             drawn.setScaledSize(shown.size());
             QImage expected = drawn.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
             expected.setDevicePixelRatio(shown.devicePixelRatio());

@@ -19,10 +19,12 @@
 #include <string>
 #include <thread>
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "app/document/sheet_document.h"
 #include "app/document/sheet_format.h"
@@ -109,6 +111,15 @@ void AnswerFileDialog(const QString& path, std::weak_ptr<bool> answered) {
     });
 }
 
+#ifdef _WIN32
+// Windows limits no process's file size, and has no pipes among files: the
+// full disk and the pipe are Linux's rows.
+constexpr bool kUnixFiles = false;
+struct FullDisk {
+    explicit FullDisk(bool = true) {}
+};
+#else
+constexpr bool kUnixFiles = true;
 // While it lives (and is full), the kernel lets no file grow past 100 bytes
 // and refuses the write beyond, as a full disk does (its signal is ignored).
 struct FullDisk {
@@ -121,6 +132,8 @@ struct FullDisk {
     ~FullDisk() { setrlimit(RLIMIT_FSIZE, &before); }
     rlimit before{};
 };
+
+#endif
 
 }  // namespace
 
@@ -369,6 +382,15 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
+#ifdef Q_OS_WIN
+// The PDF tools that read a page back are Linux programs, which the Windows
+// build under wine does not start: there a page is only checked to be one
+// page of PDF, and the Linux build reads what the same code writes.
+constexpr bool kPdfTools = false;
+#else
+constexpr bool kPdfTools = true;
+#endif
+
 QString Run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -435,6 +457,9 @@ void SheetWindowTestBase::openAsksBeforeItReplacesEditsAndEmptyingForgetsTheFile
         {case_.exit, Qt::Key_Return, true, false, false},  // a failed save is «Отмена»
     };
     for (const auto& row : rows) {
+        if (row.full && !kUnixFiles) {
+            continue;
+        }
         Click(row.empty);
         form->show();
         QCOMPARE(form->windowTitle(), caption);
@@ -466,8 +491,8 @@ void SheetWindowTestBase::openAsksBeforeItReplacesEditsAndEmptyingForgetsTheFile
         QCOMPARE(form->isWindowModified(), !row.opens);
         QCOMPARE(messages.errors.size(), size_t(row.full));
     }
-    QVERIFY(QString::fromStdString(messages.errors.at(0))
-                .startsWith("Не удалось сохранить лист в файл «3.zas»: "));
+    QVERIFY(!kUnixFiles || QString::fromStdString(messages.errors.at(0))
+                               .startsWith("Не удалось сохранить лист в файл «3.zas»: "));
 }
 
 void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
@@ -486,6 +511,7 @@ void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
     const QString no_file = folder.filePath(QStringLiteral("none.zas"));
     const QString unknown = QStringLiteral("Это не лист «Засечки»: формат файла неизвестен.");
     const QString fifo = folder.filePath(QStringLiteral("fifo.zas"));
+#ifndef _WIN32
     QCOMPARE(mkfifo(qPrintable(fifo), 0600), 0);
     // Were the pipe opened, a writer would come and go, and its read would end.
     const std::jthread writer([&fifo](std::stop_token stop) {
@@ -493,6 +519,7 @@ void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
             close(open(qPrintable(fifo), O_WRONLY | O_NONBLOCK));
         }
     });
+#endif
     const struct {
         QByteArray bytes;
         QString message;
@@ -522,6 +549,9 @@ void SheetWindowTestBase::aRefusedFileLeavesTheSheetAsItWas() {
     MarkOutputs();
     const QStringList before = AllTexts();
     for (const auto& row : rows) {
+        if (row.path == fifo && !kUnixFiles) {
+            continue;
+        }
         const QString path =
             row.path.isEmpty() ? folder.filePath(QStringLiteral("f.zas")) : row.path;
         if (!row.bytes.isNull()) {
@@ -554,40 +584,46 @@ void SheetWindowTestBase::thePdfPageHoldsEveryValueAndTheAgreement() {
     QVERIFY(DocumentOf(form)->SaveFile(folder.filePath(QStringLiteral("sheet.zas"))));
     ShortcutWithFile(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier, path);
     QVERIFY(messages.errors.empty());
-    const QString text =
-        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    QVERIFY2(text.contains(caption) && !text.contains("sheet.zas"), qPrintable(text));
-    QVERIFY(
-        Run(QStringLiteral("pdfinfo"), {path})
-            .contains(QRegularExpression("Title: +" + QRegularExpression::escape(caption) + "\n")));
     const QByteArray exported = FileBytes(path);
-    {
+    QVERIFY(exported.startsWith("%PDF-"));
+    if (kUnixFiles) {
         const FullDisk full;
         QVERIFY(!DocumentOf(form)->ExportPdfFile(path));
     }
     QCOMPARE(FileBytes(path), exported);
-    QCOMPARE(messages.errors.size(), size_t{1});
-    // Each row of the table on a line of its own, its values in the order of
-    // the columns; the agreement's lines word for word.
-    QStringList lines;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        lines << line.simplified();
+    QCOMPARE(messages.errors.size(), size_t{kUnixFiles});
+    if (kPdfTools) {
+        const QString text = Run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        QVERIFY2(text.contains(caption) && !text.contains("sheet.zas"), qPrintable(text));
+        QVERIFY(Run(QStringLiteral("pdfinfo"), {path})
+                    .contains(QRegularExpression("Title: +" + QRegularExpression::escape(caption) +
+                                                 "\n")));
+        // Each row of the table on a line of its own, its values in the order
+        // of the columns; the agreement's lines word for word.
+        QStringList lines;
+        for (const QString& line : text.split(QLatin1Char('\n'))) {
+            lines << line.simplified();
+        }
+        for (const QString& row : case_.table.mid(1)) {
+            const QString values = row.split(QLatin1Char('\t'), Qt::SkipEmptyParts).join(' ');
+            // The Gauss mean Y carries the mark of its note under the table.
+            QVERIFY2(lines.contains(values) || lines.contains(values + QStringLiteral(" *")),
+                     qPrintable(values));
+        }
+        // A line too long for the page wraps onto the next.
+        const QString flowing = text.simplified();
+        for (const QString& line : case_.agreement) {
+            QVERIFY2(flowing.contains(line), qPrintable(line));
+        }
+        QVERIFY(
+            flowing.contains(QStringLiteral("Все 12 значений листа совпадают с вычисленными.")));
+        QVERIFY(Run(QStringLiteral("pdfinfo"), {path}).contains(QRegularExpression("Pages: +1\n")));
+        // The list of images has only its two heading lines.
+        QCOMPARE(Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).count('\n'), 2);
+    } else {
+        QCOMPARE(QString::fromLatin1(exported).count(QRegularExpression("/Type */Page[^s]")), 1);
     }
-    for (const QString& row : case_.table.mid(1)) {
-        const QString values = row.split(QLatin1Char('\t'), Qt::SkipEmptyParts).join(' ');
-        // The Gauss mean Y carries the mark of its note under the table.
-        QVERIFY2(lines.contains(values) || lines.contains(values + QStringLiteral(" *")),
-                 qPrintable(values));
-    }
-    // A line too long for the page wraps onto the next.
-    const QString flowing = text.simplified();
-    for (const QString& line : case_.agreement) {
-        QVERIFY2(flowing.contains(line), qPrintable(line));
-    }
-    QVERIFY(flowing.contains(QStringLiteral("Все 12 значений листа совпадают с вычисленными.")));
-    QVERIFY(Run(QStringLiteral("pdfinfo"), {path}).contains(QRegularExpression("Pages: +1\n")));
-    // The list of images has only its two heading lines.
-    QCOMPARE(Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).count('\n'), 2);
     // The means' tooltips show the same figures.
     QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), Field("Xp")->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(Field("Xp"), &hover);
@@ -678,9 +714,11 @@ void SheetWindowTestBase::resultsThatNoLongerBelongToTheInputsAreFlagged() {
     QVERIFY(flagged() && sheet->Snapshot().trust.agreement.isEmpty());
     const QString path = folder.filePath(QStringLiteral("stale.pdf"));
     ShortcutWithFile(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier, path);
-    const QString text = Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    QVERIFY2(text.startsWith(stale), qPrintable(text));
-    QVERIFY(!text.contains(QStringLiteral("Согласие двух определений")));
+    if (kPdfTools) {
+        const QString text = Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY2(text.startsWith(stale), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Согласие двух определений")));
+    }
     QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), Field("Yp")->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(Field("Yp"), &hover);
     QVERIFY(QToolTip::text().startsWith(stale));

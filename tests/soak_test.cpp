@@ -16,8 +16,12 @@
 // replaces for undo, so thousands of pastes of a 100,000-digit number would
 // measure the toolkit's undo history instead of the program.)
 #ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 // windows.h first.
 #include <psapi.h>

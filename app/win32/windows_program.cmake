@@ -35,6 +35,8 @@ target_sources(zasechka PRIVATE ${resources})
 add_executable(zasechka_console main.cpp ${resources})
 target_compile_definitions(zasechka_console PRIVATE ZAS_CONSOLE_TWIN)
 target_link_libraries(zasechka_console PRIVATE zas_windows)
+# It shows no window, so it carries none of Qt's plugins.
+qt_import_plugins(zasechka_console NO_DEFAULT)
 set_target_properties(zasechka_console PROPERTIES OUTPUT_NAME zasechka SUFFIX .com
                                                   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
