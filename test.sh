@@ -48,6 +48,20 @@ command_stage() {  # words when it succeeds, words when it fails, command...
   shift 2
   if "$@"; then record "$good" 1 0; else record "$bad" 0 1; fi
 }
+counted_stage() {  # name, the word its closing line starts with, command...
+  # The closing line of the command's output: "Packaging: 14 passed, 0 failed"
+  local name=$1 word=$2 log line good bad
+  shift 2
+  log=$(mktemp)
+  "$@" | tee "$log" || true
+  if line=$(grep -E "^$word: [0-9]+ passed, [0-9]+ failed\$" "$log"); then
+    read -r _ good _ bad _ <<<"$line"
+    record "$name $good/$((good + bad)) passed" "$good" "$bad"
+  else
+    record "$name did not finish" 0 1
+  fi
+  rm -f "$log"
+}
 
 echo "== Normal build"
 scripts/build.sh build -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DZAS_BUILD_TESTS=ON \
@@ -65,16 +79,7 @@ echo "== Worksheet fuzzer, 60 seconds"
 command_stage "fuzzer 60 s clean" "fuzzer 60 s FAILED" scripts/fuzz.sh 60
 
 echo "== Debian package"
-packaging_log=$(mktemp)
-scripts/check_package.sh build | tee "$packaging_log" || true
-# Its closing line: "Packaging: 14 passed, 0 failed"
-if line=$(grep -E '^Packaging: [0-9]+ passed, [0-9]+ failed$' "$packaging_log"); then
-  read -r _ good _ bad _ <<<"$line"
-  record "packaging $good/$((good + bad)) passed" "$good" "$bad"
-else
-  record "packaging did not finish" 0 1
-fi
-rm -f "$packaging_log"
+counted_stage packaging Packaging scripts/check_package.sh build
 
 echo "== arm64 build of the core, its tests under QEMU"
 scripts/setup_arm64.sh
@@ -85,6 +90,23 @@ ctest_stage arm64 build-arm64
 echo "== The same sheets on x86-64 and arm64"
 command_stage "cross-CPU sheets identical" "cross-CPU sheets DIFFER" \
   scripts/crosscheck.sh build build-arm64
+
+echo "== Windows build: the dependencies from Debian's sources (cached), the program, the installer"
+if scripts/windows.sh build-windows; then
+  echo "== The Windows build's tests under wine"
+  ctest_stage windows build-windows
+  echo "== The same sheets on Linux and on Windows"
+  command_stage "Linux and Windows sheets identical" "Linux and Windows sheets DIFFER" \
+    scripts/crosscheck.sh build build-windows
+  echo "== The Windows program on its own platform under wine, on a virtual display"
+  command_stage "Windows smoke run passed" "Windows smoke run FAILED" \
+    scripts/windows_smoke.sh build-windows
+  echo "== The installer and the portable zip in a fresh wine prefix"
+  counted_stage installer Installer packaging/windows/installer_test.sh build-windows \
+    "$(sed -nE 's/^project\(Zasechka VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)"
+else
+  record "Windows build FAILED" 0 1
+fi
 
 echo
 summary_line=$(printf '%s, ' "${summary[@]}")

@@ -29,12 +29,15 @@ rm -f "$out/$prefix"*.png
 # The Windows platform, in a Russian locale: the comma, as in the examples.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export LANG=ru_RU.UTF-8
+export WINEPREFIX=${ZAS_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/zasechka/wine} WINEDEBUG=-all
+# The prefix's server and desktop, when the tests left them running, have no
+# display: this run starts its own on the virtual one, and ends them after.
+wineserver -k 2>/dev/null || true
 scripts/wine_run.sh --prepare
 
 logpixels() {  # dots per inch for wine's desktop
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
 }
-export WINEPREFIX=${ZAS_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/zasechka/wine} WINEDEBUG=-all
 if ((percent != 100)); then
   logpixels $((96 * percent / 100))
 fi
@@ -46,9 +49,9 @@ finish() {
   kill $wm 2>/dev/null || true
   if [[ -n "$program" ]]; then
     kill "$program" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
   fi
   if ((percent != 100)); then logpixels 96; fi
+  wineserver -k 2>/dev/null || true
 }
 trap finish EXIT
 
