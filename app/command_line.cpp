@@ -223,8 +223,8 @@ std::optional<int> AnswerCommandLine(const CommandLine& line, std::FILE* out, st
     }
     // A platform or an X display named on the command line is a session too.
     if (kDisplayInEnvironment && !line.platform && !line.display &&
-        Variable("QT_QPA_PLATFORM") == nullptr &&
-        Variable("DISPLAY") == nullptr && Variable("WAYLAND_DISPLAY") == nullptr) {
+        Variable("QT_QPA_PLATFORM") == nullptr && Variable("DISPLAY") == nullptr &&
+        Variable("WAYLAND_DISPLAY") == nullptr) {
         std::fputs(russian
                        ? "zasechka: нет графического сеанса (DISPLAY и WAYLAND_DISPLAY не заданы); "
                          "на виртуальном экране: xvfb-run -a zasechka\n"
