@@ -11,62 +11,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if [[ "${1:-}" != --inside ]]; then
-  scripts/setup.sh xvfb xauth imagemagick xdotool openbox poppler-utils qt6-gtk-platformtheme
-  scripts/build.sh build -DZAS_BUILD_TESTS=OFF -DZAS_BUILD_BENCHMARKS=OFF >/dev/null
-  exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --inside "${1:-}"
-fi
+source scripts/screenshot_session.sh "$@"
 
-out=docs/screenshots
-prefix=
-scale=1
-case "${2:-}" in
-  dark)
-    prefix=dark-
-    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
-    ;;
-  scale2)
-    prefix=scale2-
-    scale=2
-    export QT_SCALE_FACTOR=2
-    ;;
-esac
-
-openbox >/dev/null 2>&1 &
-sleep 1
-LC_NUMERIC=ru_RU.UTF-8 ./build/zasechka >/dev/null 2>&1 &
-program=$!
-trap 'kill $program 2>/dev/null || true' EXIT
-
-window() {  # the id of the window whose title begins with $1, once shown
-  for _ in $(seq 50); do
-    for id in $(xdotool search --onlyvisible --class zasechka 2>/dev/null); do
-      if [[ "$(xdotool getwindowname "$id")" == "$1"* ]]; then
-        echo "$id"
-        return
-      fi
-    done
-    sleep 0.1
-  done
-  echo "no window \"$1\"" >&2
-  exit 1
-}
-click() {  # window, x, y in its client area, in the sheet's pixels
-  xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
-  sleep 0.3
-}
-press() {
-  xdotool windowactivate --sync "$1" key "$2"
-  sleep 0.5
-}
 type_in() {  # window, x, y of a field, its text: typed by hand over what it held
   click "$1" $(($2 + 30)) $(($3 + 10))
   xdotool key ctrl+a
   xdotool type --delay 15 -- "$4"
-}
-shot() {
-  sleep 0.5
-  import -frame -window "$1" "$out/$prefix$2"
 }
 save() {  # window, file: Ctrl+S asks for the name of a sheet never saved
   press "$1" ctrl+s
