@@ -19,9 +19,6 @@ constexpr AngleRow kAngles[] = {
     {SheetRow::kC, "α3", "строка C"},
 };
 
-constexpr RepeatedPoint kB = {"B", "строка В, первое определение", "строка B, второе определение",
-                              "из строки В первого определения"};
-
 // Each triangle: its name, its two known points (the rows of their X and Y,
 // B's being the row the computation reads), and the letters the page gives
 // them.
@@ -72,9 +69,9 @@ Verdict GaussVerdict(const WorksheetFields& fields, std::string_view separator) 
         NoteAngleSlips(fields, gauss::kFields, angle, separator, verdict.remarks);
     }
     using enum gauss::Field;
-    NoteRepeatedCoordinate(fields, kB, "X", gauss::Name(EXb), gauss::Name(EXbb), separator,
+    NoteRepeatedCoordinate(fields, kRepeatedB, "X", gauss::Name(EXb), gauss::Name(EXbb), separator,
                            verdict.remarks);
-    NoteRepeatedCoordinate(fields, kB, "Y", gauss::Name(EYb), gauss::Name(EYbb), separator,
+    NoteRepeatedCoordinate(fields, kRepeatedB, "Y", gauss::Name(EYb), gauss::Name(EYbb), separator,
                            verdict.remarks);
     std::array<std::optional<ExactDecimal>, 4> alpha;
     for (std::size_t i = 0; i < alpha.size(); ++i) {

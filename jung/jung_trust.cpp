@@ -15,9 +15,6 @@ constexpr AngleRow kAngles[] = {
     {SheetRow::kC, "β2′", "строка C"},
 };
 
-constexpr RepeatedPoint kB = {"B", "строка В, первое определение", "строка B, второе определение",
-                              "из строки В первого определения"};
-
 constexpr const char* kTriangles[] = {"А–В–P", "B–C–P"};
 
 // Why a triangle with these two angles at its known points cannot exist, or
@@ -50,9 +47,9 @@ Verdict JungVerdict(const WorksheetFields& fields, std::string_view separator) {
         NoteAngleSlips(fields, jung::kFields, angle, separator, verdict.remarks);
     }
     using enum jung::Field;
-    NoteRepeatedCoordinate(fields, kB, "X", jung::Name(EXb), jung::Name(EXbb), separator,
+    NoteRepeatedCoordinate(fields, kRepeatedB, "X", jung::Name(EXb), jung::Name(EXbb), separator,
                            verdict.remarks);
-    NoteRepeatedCoordinate(fields, kB, "Y", jung::Name(EYb), jung::Name(EYbb), separator,
+    NoteRepeatedCoordinate(fields, kRepeatedB, "Y", jung::Name(EYb), jung::Name(EYbb), separator,
                            verdict.remarks);
     for (std::size_t t = 0; t < 2; ++t) {
         const AngleRow& first = kAngles[2 * t];

@@ -54,6 +54,12 @@ struct RepeatedPoint {
     const char* taken_from;  // «из строки В первого определения»
 };
 
+// Both sheets type B twice: on its row of the first determination, which
+// the computation reads, and again on the second's.
+inline constexpr RepeatedPoint kRepeatedB = {"B", "строка В, первое определение",
+                                             "строка B, второе определение",
+                                             "из строки В первого определения"};
+
 // A remark when a coordinate typed on both rows differs between them (as
 // numbers: 329,83 and 329,830 agree), saying which row the computation takes
 // it from. `used` is the field the computation reads, `repeat` the other.
